@@ -1,0 +1,35 @@
+// The words that tomaro-cli (and the tests) use for keys: "7", "12.50", "BAR", "M+",
+// "TICK", "vk:13". Every token is checked before any key plays.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "engine/command.hpp"
+
+namespace tomaro {
+
+struct Key {
+    enum Kind : std::uint8_t { Button, NoticeTimer, VirtualKey };
+    Kind kind = Button;
+    Command command = Command::Digit0;  // for Button
+    int virtual_key = 0;                // for VirtualKey
+    std::string text;                   // as typed: one character of a number, or the word
+};
+
+struct TokenError {
+    std::size_t position;  // 1-based, among all tokens
+    std::string token;
+    std::string reason;
+};
+
+// A number token ("12.50") becomes one key per character.
+std::variant<std::vector<Key>, TokenError> ParseKeyTokens(const std::vector<std::string>& tokens);
+
+// Splits text on whitespace, for key files and for tests ("3 BAR 2 + 6 BAR 1 =").
+std::vector<std::string> SplitTokens(std::string_view text);
+
+}  // namespace tomaro

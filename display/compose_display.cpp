@@ -1,0 +1,150 @@
+#include "display/compose_display.hpp"
+
+#include <algorithm>
+#include <cmath>
+
+#include "display/cp932.hpp"
+#include "display/expand_decimal.hpp"
+#include "display/number_text.hpp"
+
+namespace tomaro {
+namespace {
+
+constexpr std::int32_t kMixedSplitGap = 3;  // pixels between the integer part and fraction
+
+// Decimal placement: one centred line up to 40 bytes; beyond, two left-aligned lines.
+constexpr std::size_t kOneLineLimit = 40;
+constexpr std::size_t kTwoLineLimit = 72;
+constexpr std::size_t kFirstLineCut = 37;
+constexpr std::size_t kSecondLineCut = 33;
+constexpr std::string_view kCutMark = "...";
+
+struct Layout {
+    std::int32_t width;  // W
+    std::int32_t centre;  // c = W / 2
+    std::int32_t cell;   // cw
+};
+
+std::int32_t length_of(const std::string& t) { return static_cast<std::int32_t>(cp932_length(t)); }
+
+// The bar spans the longer of the two lines plus one cell, centred.
+void centre_fraction(DisplayModel& m, const Layout& l) {
+    m.numX = m.denX = l.centre;
+    const std::int32_t w = (std::max(length_of(m.numText), length_of(m.denText)) + 1) * l.cell;
+    m.barLeft = (l.width - w) / 2;
+    m.barRight = (l.width + w) / 2;
+}
+
+void compose_integer(const Fraction& e, DisplayModel& m, const Layout& l) {
+    Int64 q = wrapping_div(e.num, e.den);
+    const UInt64 r = magnitude(wrapping_rem(e.num, e.den));
+    // Half away from zero; 2|r| >= |den| is tested as |r| >= |den| - |r| so it cannot wrap.
+    if (r != 0 && r >= magnitude(e.den) - r) {
+        q = (e.num < 0) != (e.den < 0) ? wrapping_sub(q, 1) : wrapping_add(q, 1);
+    }
+    format_integer(m.mainText, q);
+    m.mainX = l.centre;
+}
+
+void compose_fraction(const Fraction& e, DisplayModel& m, const Layout& l) {
+    format_integer(m.numText, e.num);
+    format_integer(m.denText, e.den);
+    centre_fraction(m, l);
+}
+
+void compose_mixed(const Fraction& e, DisplayModel& m, const Layout& l) {
+    const Int64 q = wrapping_div(e.num, e.den);
+    format_integer(m.mainText, q);
+    if (q == 0 && e.num != 0 && (e.num < 0) != (e.den < 0)) m.mainText.insert(0, 1, '-');
+    // Magnitudes are written unsigned: |den| may be 2^63.
+    format_magnitude(m.numText, wrapping_rem(e.num, e.den));
+    format_magnitude(m.denText, e.den);
+    const std::int32_t w = (std::max(length_of(m.numText), length_of(m.denText)) + 1) * l.cell;
+    const std::int32_t s = ((length_of(m.mainText) - length_of(m.denText)) * l.cell) / 2;
+    m.mainX = l.centre - kMixedSplitGap + s;
+    m.numX = m.denX = l.centre + kMixedSplitGap + s;
+    m.barLeft = l.centre + s;
+    m.barRight = l.centre + w + s;
+}
+
+void compose_error(const Shadow& shadow, DisplayModel& m, const Layout& l) {
+    format_fixed(m.numText, shadow.num, 0);
+    format_fixed(m.denText, shadow.den, 0);
+    centre_fraction(m, l);
+}
+
+// The decimal text stands in mainText; a long one moves to the upper and lower lines.
+void place_decimal(DisplayModel& m, const Layout& l) {
+    const std::string& t = m.mainText;
+    const std::size_t len = cp932_length(t);
+    if (len <= kOneLineLimit) {
+        m.numText.clear();
+        m.denText.clear();
+        m.mainX = l.centre;
+        return;
+    }
+    const std::string_view first = cp932_prefix(t, kFirstLineCut);
+    const std::string_view rest = std::string_view(t).substr(first.size());
+    m.numText = first;
+    if (len <= kTwoLineLimit) {
+        m.denText = rest;
+    } else {
+        m.denText = cp932_prefix(rest, kSecondLineCut);
+        m.denText += kCutMark;
+    }
+    m.mainText.clear();
+    m.numX = l.cell / 2;
+    m.denX = 4 * l.cell;
+}
+
+std::string_view fraction_kind(const Fraction& e) {
+    return magnitude(e.num) < magnitude(e.den) ? kKindProper : kKindImproper;
+}
+
+}  // namespace
+
+int readout_precision(double v) {
+    const long double lg = std::log10(std::fabs(static_cast<long double>(v)));
+    const int j = std::isfinite(lg) ? static_cast<int>(lg) : 0;  // truncated toward zero
+    return std::max(15 - j, 0);
+}
+
+void ComposeDisplay(CalcState& s, DisplayModel& m) {
+    const Layout l{m.displayRect.right - m.displayRect.left,
+                   (m.displayRect.right - m.displayRect.left) / 2, m.charWidth};
+    const Fraction& e = s.entry;
+    double v = 0;
+    switch (s.entryRep) {
+        case REP_INTEGER:
+            compose_integer(e, m, l);
+            s.kindText = kKindInteger;
+            break;
+        case REP_FRACTION:
+            compose_fraction(e, m, l);
+            s.kindText = fraction_kind(e);
+            break;
+        case REP_MIXED:
+            compose_mixed(e, m, l);
+            s.kindText = kKindMixed;
+            break;
+        case REP_DECIMAL:
+            s.kindText = ExpandDecimal(e, m.mainText);
+            place_decimal(m, l);
+            break;
+        case REP_ERROR:
+            compose_error(s.accShadow, m, l);
+            s.kindText = kKindError;
+            v = s.accShadow.num / s.accShadow.den;
+            break;
+    }
+    if (s.entryRep != REP_ERROR) v = nearest_quotient(e.num, e.den);
+
+    if (s.noticeText.empty()) {
+        format_fixed(s.readoutText, v, readout_precision(v));
+    } else {
+        s.readoutText = s.noticeText;
+    }
+    s.opText.assign(1, s.pendingOp);
+}
+
+}  // namespace tomaro

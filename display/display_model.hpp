@@ -1,0 +1,36 @@
+// The composed display: the texts of its three lines, where they are drawn, and the bar.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tomaro {
+
+struct Rect {
+    std::int32_t left = 0, top = 0, right = 0, bottom = 0;
+    friend bool operator==(const Rect&, const Rect&) = default;
+};
+
+struct DisplayModel {
+    Rect displayRect;
+    std::int32_t charWidth = 0;  // width of "X" plus one pixel: the cell of every width here
+    std::int32_t charHeight = 0;
+    std::int32_t numX = 0;
+    std::int32_t numY = 0;
+    std::string numText;
+    std::int32_t mainX = 0;
+    std::int32_t mainY = 0;
+    std::string mainText;
+    std::int32_t denX = 0;
+    std::int32_t denY = 0;
+    std::string denText;
+    std::int32_t barLeft = 0;
+    std::int32_t barY = 0;
+    std::int32_t barRight = 0;
+};
+
+// Fixes the display's size, character cell and line positions from the extent (cx, cy) of
+// "X" in the display font. Done once, when the window opens.
+void SetDisplayMetrics(DisplayModel& m, Rect display_rect, std::int32_t cx, std::int32_t cy);
+
+}  // namespace tomaro
