@@ -10,7 +10,9 @@ HeadlessCalculator::HeadlessCalculator(const DisplayGeometry& g) {
     StartUp(state_, *this);
 }
 
-void HeadlessCalculator::Press(Command c) { Run(c, state_, *this); }
+void HeadlessCalculator::Press(Command c) {
+    Run(c, state_, *this);
+}
 
 void HeadlessCalculator::Play(const Key& key) {
     switch (key.kind) {
@@ -30,7 +32,9 @@ void HeadlessCalculator::Play(const Key& key) {
     }
 }
 
-void HeadlessCalculator::ComposeDisplay() { tomaro::ComposeDisplay(state_, model_); }
+void HeadlessCalculator::ComposeDisplay() {
+    tomaro::ComposeDisplay(state_, model_);
+}
 
 void HeadlessCalculator::ShowNotice(std::string_view) {
     ComposeDisplay();

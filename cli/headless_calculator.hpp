@@ -13,7 +13,7 @@ namespace tomaro {
 struct DisplayGeometry {
     std::int32_t width = 200;
     std::int32_t height = 40;
-    std::int32_t char_width = 8;   // extent of "X": the cell is one pixel wider
+    std::int32_t char_width = 8;  // extent of "X": the cell is one pixel wider
     std::int32_t char_height = 16;
 };
 

@@ -13,23 +13,12 @@ struct Word {
 };
 
 constexpr Word kWords[] = {
-    {"000", Command::TripleZero},
-    {".", Command::Point},
-    {"+", Command::Add},
-    {"-", Command::Subtract},
-    {"*", Command::Multiply},
-    {"/", Command::Divide},
-    {"=", Command::Equals},
-    {"AC", Command::AllClear},
-    {"CE", Command::ClearEntry},
-    {"BS", Command::Backspace},
-    {"NEG", Command::Sign},
-    {"BAR", Command::FractionBar},
-    {"INV", Command::Reciprocal},
-    {"M+", Command::MemoryAdd},
-    {"M-", Command::MemorySubtract},
-    {"MR", Command::MemoryRecall},
-    {"MC", Command::MemoryClear},
+    {"000", Command::TripleZero},  {".", Command::Point},        {"+", Command::Add},
+    {"-", Command::Subtract},      {"*", Command::Multiply},     {"/", Command::Divide},
+    {"=", Command::Equals},        {"AC", Command::AllClear},    {"CE", Command::ClearEntry},
+    {"BS", Command::Backspace},    {"NEG", Command::Sign},       {"BAR", Command::FractionBar},
+    {"INV", Command::Reciprocal},  {"M+", Command::MemoryAdd},   {"M-", Command::MemorySubtract},
+    {"MR", Command::MemoryRecall}, {"MC", Command::MemoryClear},
 };
 
 constexpr std::string_view kTick = "TICK";
@@ -44,12 +33,13 @@ std::string upper(std::string_view s) {
 }
 
 bool is_number(std::string_view s) {
-    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) {
-        return c == '.' || (c >= '0' && c <= '9');
-    });
+    return !s.empty() && std::all_of(s.begin(), s.end(),
+                                     [](char c) { return c == '.' || (c >= '0' && c <= '9'); });
 }
 
-Key button(Command c, std::string text) { return {Key::Button, c, 0, std::move(text)}; }
+Key button(Command c, std::string text) {
+    return {Key::Button, c, 0, std::move(text)};
+}
 
 bool append_word(const std::string& token, std::vector<Key>& keys) {
     const std::string u = upper(token);
@@ -76,16 +66,18 @@ std::variant<std::vector<Key>, TokenError> ParseKeyTokens(const std::vector<std:
         if (append_word(token, keys)) continue;
         if (is_number(token)) {
             for (char c : token) {
-                keys.push_back(button(c == '.' ? Command::Point : digit_command(c - '0'),
-                                      std::string(1, c)));
+                keys.push_back(
+                    button(c == '.' ? Command::Point : digit_command(c - '0'), std::string(1, c)));
             }
             continue;
         }
         const std::string u = upper(token);
         if (u.starts_with(kVirtualKeyPrefix)) {
-            const std::string_view digits = std::string_view(token).substr(kVirtualKeyPrefix.size());
+            const std::string_view digits =
+                std::string_view(token).substr(kVirtualKeyPrefix.size());
             int code = -1;
-            const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), code);
+            const auto [end, ec] =
+                std::from_chars(digits.data(), digits.data() + digits.size(), code);
             if (ec != std::errc{} || end != digits.data() + digits.size() || digits.empty() ||
                 code < 0 || code > kMaxVirtualKey) {
                 return TokenError{i + 1, token, "a virtual-key code is a number from 0 to 255"};
@@ -102,9 +94,11 @@ std::vector<std::string> SplitTokens(std::string_view text) {
     std::vector<std::string> tokens;
     std::size_t i = 0;
     while (i < text.size()) {
-        while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+        while (i < text.size() && std::isspace(static_cast<unsigned char>(text[i])))
+            ++i;
         const std::size_t start = i;
-        while (i < text.size() && !std::isspace(static_cast<unsigned char>(text[i]))) ++i;
+        while (i < text.size() && !std::isspace(static_cast<unsigned char>(text[i])))
+            ++i;
         if (i > start) tokens.emplace_back(text.substr(start, i - start));
     }
     return tokens;

@@ -20,12 +20,14 @@ constexpr std::size_t kSecondLineCut = 33;
 constexpr std::string_view kCutMark = "...";
 
 struct Layout {
-    std::int32_t width;  // W
+    std::int32_t width;   // W
     std::int32_t centre;  // c = W / 2
-    std::int32_t cell;   // cw
+    std::int32_t cell;    // cw
 };
 
-std::int32_t length_of(const std::string& t) { return static_cast<std::int32_t>(cp932_length(t)); }
+std::int32_t length_of(const std::string& t) {
+    return static_cast<std::int32_t>(cp932_length(t));
+}
 
 // The bar spans the longer of the two lines plus one cell, centred.
 void centre_fraction(DisplayModel& m, const Layout& l) {

@@ -18,7 +18,8 @@ Char first_char(std::string_view s) {
         // Half-width katakana U+FF61 to U+FF9F: EF BD A1..BF and EF BE 80..9F.
         const auto b1 = static_cast<unsigned char>(s[1]);
         const auto b2 = static_cast<unsigned char>(s[2]);
-        const bool half_width = lead == 0xEF && ((b1 == 0xBD && b2 >= 0xA1) || (b1 == 0xBE && b2 <= 0x9F));
+        const bool half_width =
+            lead == 0xEF && ((b1 == 0xBD && b2 >= 0xA1) || (b1 == 0xBE && b2 <= 0x9F));
         if (half_width) return {3, 1};
     }
     return {n, 2};

@@ -18,7 +18,8 @@ UInt64 append_digits(std::string& out, UInt64 rem, UInt64 den, int count) {
 // k when den is exactly 10^k, otherwise -1.
 int power_of_ten_exponent(UInt64 den) {
     int k = 0;
-    for (; den % 10 == 0; den /= 10) ++k;
+    for (; den % 10 == 0; den /= 10)
+        ++k;
     return den == 1 ? k : -1;
 }
 
@@ -36,7 +37,8 @@ int period_length(UInt64 d) {
 // The smallest m for which p divides y * 10^m (p is a product of powers of 2 and 5).
 int pre_period_length(UInt64 y, UInt64 p) {
     int m = 0;
-    for (y %= p; y != 0; y = (y * 10) % p) ++m;
+    for (y %= p; y != 0; y = (y * 10) % p)
+        ++m;
     return m;
 }
 
@@ -62,10 +64,13 @@ std::string_view ExpandDecimal(Fraction f, std::string& t) {
         return kKindTerminating;
     }
     UInt64 d = den, p = 1;
-    for (; d % 2 == 0; d /= 2) p *= 2;
-    for (; d % 5 == 0; d /= 5) p *= 5;
+    for (; d % 2 == 0; d /= 2)
+        p *= 2;
+    for (; d % 5 == 0; d /= 5)
+        p *= 5;
     if (d == 1) {
-        for (UInt64 r = rem; r != 0;) r = append_digits(t, r, den, 1);
+        for (UInt64 r = rem; r != 0;)
+            r = append_digits(t, r, den, 1);
         return kKindTerminating;
     }
     const int n = period_length(d);

@@ -12,7 +12,9 @@ constexpr std::int32_t kGroupMarkRise = 3;  // marks sit this many pixels above 
 constexpr std::int32_t kFewestMarkedDigits = 4;
 constexpr std::int32_t kMostMarkedDigits = 19;
 
-void draw_bar(const DisplayModel& m, Canvas& c) { c.Line(m.barLeft, m.barY, m.barRight, m.barY); }
+void draw_bar(const DisplayModel& m, Canvas& c) {
+    c.Line(m.barLeft, m.barY, m.barRight, m.barY);
+}
 
 void draw_upper_and_lower(const DisplayModel& m, Canvas& c) {
     c.TextOut(m.numX, m.numY, m.numText);

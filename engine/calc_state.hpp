@@ -9,7 +9,8 @@
 namespace tomaro {
 
 inline constexpr std::string_view kNoticeDivideByZero = "０（ゼロ）で除算することはできません。";
-inline constexpr std::string_view kNoticeZeroDenominator = "０（ゼロ）を分母にすることはできません。";
+inline constexpr std::string_view kNoticeZeroDenominator =
+    "０（ゼロ）を分母にすることはできません。";
 
 struct CalcState {
     Fraction entry;  // the operand being keyed, or the last result

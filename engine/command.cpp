@@ -8,24 +8,42 @@ namespace tomaro {
 
 void Run(Command c, CalcState& s, WindowRequests& w) {
     switch (c) {
-        case Command::TripleZero: return OnTripleZero(s, w);
-        case Command::Point: return OnPoint(s, w);
-        case Command::Backspace: return OnBackspace(s, w);
-        case Command::Sign: return OnSign(s, w);
-        case Command::FractionBar: return OnFractionBar(s, w);
-        case Command::Reciprocal: return OnReciprocal(s, w);
-        case Command::Add: return OnOperator(s, w, '+');
-        case Command::Subtract: return OnOperator(s, w, '-');
-        case Command::Multiply: return OnOperator(s, w, '*');
-        case Command::Divide: return OnOperator(s, w, '/');
-        case Command::Equals: return Evaluate(s, w);
-        case Command::AllClear: return AllClear(s, w);
-        case Command::ClearEntry: return OnClearEntry(s, w);
-        case Command::MemoryAdd: return OnMemoryAdd(s, w);
-        case Command::MemorySubtract: return OnMemorySubtract(s, w);
-        case Command::MemoryRecall: return OnMemoryRecall(s, w);
-        case Command::MemoryClear: return MemoryClear(s, w);
-        default: return OnDigit(s, w, static_cast<int>(c));  // Digit0 to Digit9
+        case Command::TripleZero:
+            return OnTripleZero(s, w);
+        case Command::Point:
+            return OnPoint(s, w);
+        case Command::Backspace:
+            return OnBackspace(s, w);
+        case Command::Sign:
+            return OnSign(s, w);
+        case Command::FractionBar:
+            return OnFractionBar(s, w);
+        case Command::Reciprocal:
+            return OnReciprocal(s, w);
+        case Command::Add:
+            return OnOperator(s, w, '+');
+        case Command::Subtract:
+            return OnOperator(s, w, '-');
+        case Command::Multiply:
+            return OnOperator(s, w, '*');
+        case Command::Divide:
+            return OnOperator(s, w, '/');
+        case Command::Equals:
+            return Evaluate(s, w);
+        case Command::AllClear:
+            return AllClear(s, w);
+        case Command::ClearEntry:
+            return OnClearEntry(s, w);
+        case Command::MemoryAdd:
+            return OnMemoryAdd(s, w);
+        case Command::MemorySubtract:
+            return OnMemorySubtract(s, w);
+        case Command::MemoryRecall:
+            return OnMemoryRecall(s, w);
+        case Command::MemoryClear:
+            return MemoryClear(s, w);
+        default:
+            return OnDigit(s, w, static_cast<int>(c));  // Digit0 to Digit9
     }
 }
 

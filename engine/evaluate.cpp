@@ -96,8 +96,8 @@ void Evaluate(CalcState& s, WindowRequests& w) {
     s.entry = s.acc;
     choose_reps(s);
 
-    const bool overflowed = shadow_overflows(s.accShadow.num) ||
-                            shadow_overflows(s.accShadow.den) || !out.exact_fits;
+    const bool overflowed =
+        shadow_overflows(s.accShadow.num) || shadow_overflows(s.accShadow.den) || !out.exact_fits;
     if (overflowed) s.accRep = s.entryRep = REP_ERROR;
     if (s.accRep == REP_ERROR) {
         s.locked = true;

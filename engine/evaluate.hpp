@@ -11,10 +11,14 @@ void Evaluate(CalcState& s, WindowRequests& w);
 // The representation that the next "=" on an evaluated result shows.
 constexpr Rep next_in_equals_cycle(Rep r) {
     switch (r) {
-        case REP_INTEGER: return REP_FRACTION;
-        case REP_FRACTION: return REP_MIXED;
-        case REP_MIXED: return REP_DECIMAL;
-        default: return REP_INTEGER;
+        case REP_INTEGER:
+            return REP_FRACTION;
+        case REP_FRACTION:
+            return REP_MIXED;
+        case REP_MIXED:
+            return REP_DECIMAL;
+        default:
+            return REP_INTEGER;
     }
 }
 

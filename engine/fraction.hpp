@@ -32,7 +32,9 @@ struct Shadow {
 // 2^63 - 1024, the largest double below 2^63; a larger magnitude has overflowed.
 inline constexpr double OVERFLOW_LIMIT = 9223372036854774784.0;
 
-constexpr bool shadow_overflows(double x) { return x > OVERFLOW_LIMIT || x < -OVERFLOW_LIMIT; }
+constexpr bool shadow_overflows(double x) {
+    return x > OVERFLOW_LIMIT || x < -OVERFLOW_LIMIT;
+}
 
 constexpr Shadow shadow_of(Fraction f) {
     return {static_cast<double>(f.num), static_cast<double>(f.den)};

@@ -27,23 +27,27 @@ void accumulate(CalcState& s, WindowRequests& w, Direction dir) {
 
     s.memory = normalize_sign(reduce({static_cast<Int64>(num), static_cast<Int64>(den)}));
     s.memoryRep = combined_rep(s.accRep, s.memoryRep, s.memory.den);
-    s.memText = "M";
+    s.memText.assign(1, 'M');  // assign(1, c): GCC 12 warns falsely on = "M" (-Wrestrict)
     // Zero is judged on the exact numerator: a tiny value must not vanish by rounding.
     if (num == 0) MemoryClear(s, w);
     const bool overflowed = shadow_overflows(f_num) || shadow_overflows(f_den) ||
                             !fits_reduced(num) || !fits_reduced(den);
     if (overflowed) {
         MemoryClear(s, w);
-        s.memText = "E";
+        s.memText.assign(1, 'E');
     }
     w.PushFieldTexts();
 }
 
 }  // namespace
 
-void OnMemoryAdd(CalcState& s, WindowRequests& w) { accumulate(s, w, Direction::Add); }
+void OnMemoryAdd(CalcState& s, WindowRequests& w) {
+    accumulate(s, w, Direction::Add);
+}
 
-void OnMemorySubtract(CalcState& s, WindowRequests& w) { accumulate(s, w, Direction::Subtract); }
+void OnMemorySubtract(CalcState& s, WindowRequests& w) {
+    accumulate(s, w, Direction::Subtract);
+}
 
 void OnMemoryRecall(CalcState& s, WindowRequests& w) {
     if (s.locked || s.memText != "M") return;

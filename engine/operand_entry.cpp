@@ -13,7 +13,9 @@ void refresh(WindowRequests& w) {
 }
 
 // A shown result or a recalled value is replaced, not extended, by the next digit or point.
-bool operand_is_replaced_by_keying(const CalcState& s) { return s.resultShown || s.entryRecalled; }
+bool operand_is_replaced_by_keying(const CalcState& s) {
+    return s.resultShown || s.entryRecalled;
+}
 
 }  // namespace
 
@@ -34,7 +36,8 @@ void OnDigit(CalcState& s, WindowRequests& w, int digit) {
 }
 
 void OnTripleZero(CalcState& s, WindowRequests& w) {
-    for (int i = 0; i < 3; ++i) AppendDigit(s, w, 0);
+    for (int i = 0; i < 3; ++i)
+        AppendDigit(s, w, 0);
     refresh(w);
 }
 

@@ -27,13 +27,19 @@ constexpr Int64 wrapping_mul(Int64 a, Int64 b) {
     return static_cast<Int64>(static_cast<UInt64>(a) * static_cast<UInt64>(b));
 }
 
-constexpr Int64 wrapping_neg(Int64 a) { return static_cast<Int64>(UInt64{0} - static_cast<UInt64>(a)); }
+constexpr Int64 wrapping_neg(Int64 a) {
+    return static_cast<Int64>(UInt64{0} - static_cast<UInt64>(a));
+}
 
 // Truncating quotient; the most negative value over -1 gives itself instead of trapping.
-constexpr Int64 wrapping_div(Int64 a, Int64 b) { return b == -1 ? wrapping_neg(a) : a / b; }
+constexpr Int64 wrapping_div(Int64 a, Int64 b) {
+    return b == -1 ? wrapping_neg(a) : a / b;
+}
 
 // Remainder with the sign of the dividend; anything rem -1 is 0.
-constexpr Int64 wrapping_rem(Int64 a, Int64 b) { return b == -1 ? 0 : a % b; }
+constexpr Int64 wrapping_rem(Int64 a, Int64 b) {
+    return b == -1 ? 0 : a % b;
+}
 
 // |a| without overflow: the most negative value has magnitude 2^63.
 constexpr UInt64 magnitude(Int64 a) {
@@ -49,6 +55,8 @@ constexpr Int128 exact_sum(Int128 a, Int128 b) {
 
 // True when an exactly computed value is a 64-bit value of magnitude at most 2^63 - 1. The
 // most negative value fails on purpose: reducing it by a divisor of -1 would wrap onto itself.
-constexpr bool fits_reduced(Int128 v) { return v >= -Int128{kInt64Max} && v <= Int128{kInt64Max}; }
+constexpr bool fits_reduced(Int128 v) {
+    return v >= -Int128{kInt64Max} && v <= Int128{kInt64Max};
+}
 
 }  // namespace tomaro

@@ -61,7 +61,8 @@ TEST(KeyMap, EveryCodeRunsItsCommandAndFocusesItsButton) {
 }
 
 TEST(KeyMap, TabSpaceAndShiftAreNotKeys) {
-    for (int code : {9, 32, 16, 17, 18, 20, 0, 7, 192, 255}) EXPECT_FALSE(LookUpKey(code)) << code;
+    for (int code : {9, 32, 16, 17, 18, 20, 0, 7, 192, 255})
+        EXPECT_FALSE(LookUpKey(code)) << code;
 }
 
 }  // namespace
