@@ -1,0 +1,183 @@
+// The drawing operations of the display, in the order they reach the canvas.
+#include "display/paint_display.hpp"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "display/compose_display.hpp"
+#include "tests/support/key_replay.hpp"
+
+namespace tomaro {
+namespace {
+
+using Ops = std::vector<std::string>;
+
+class RecordingCanvas final : public Canvas {
+public:
+    Ops ops;
+
+    void FillWhite(const Rect& r) override {
+        ops.push_back("fill " + std::to_string(r.left) + "," + std::to_string(r.top) + "," +
+                      std::to_string(r.right) + "," + std::to_string(r.bottom));
+    }
+    void SetTextAlign(TextAlign align) override {
+        ops.push_back("align " + std::to_string(static_cast<int>(align)));
+    }
+    void TextOut(std::int32_t x, std::int32_t y, std::string_view text) override {
+        ops.push_back("text " + std::to_string(x) + "," + std::to_string(y) + " " +
+                      std::string(text));
+    }
+    void Line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override {
+        ops.push_back("line " + std::to_string(x1) + "," + std::to_string(y1) + " " +
+                      std::to_string(x2) + "," + std::to_string(y2));
+    }
+};
+
+Ops painted(const DisplayModel& m, Rep rep) {
+    RecordingCanvas canvas;
+    PaintDisplay(m, rep, canvas);
+    return canvas.ops;
+}
+
+TEST(DisplayMetrics, LinePositionsFollowTheFontHeight) {
+    struct Row {
+        std::int32_t cy, mainY, barY, denY;
+    };
+    for (const Row& r : {Row{16, 12, 18, 22}, Row{18, 13, 20, 24}}) {
+        DisplayModel m;
+        SetDisplayMetrics(m, {0, 0, 200, 40}, 8, r.cy);
+        EXPECT_EQ(m.numY, 0);
+        EXPECT_EQ(m.mainY, r.mainY) << r.cy;
+        EXPECT_EQ(m.barY, r.barY) << r.cy;
+        EXPECT_EQ(m.denY, r.denY) << r.cy;
+        EXPECT_EQ(m.charWidth, 9);
+        EXPECT_EQ(m.charHeight, r.cy);
+        EXPECT_EQ(m.displayRect, (Rect{0, 0, 200, 40}));
+    }
+}
+
+// A model whose every text and position is distinct, so each operation shows what it drew.
+DisplayModel distinct_model() {
+    DisplayModel m;
+    SetDisplayMetrics(m, {0, 0, 200, 40}, 8, 16);  // y: 0, 12, bar 18, 22
+    m.numText = "NUM";
+    m.mainText = "MAIN";
+    m.denText = "DEN";
+    m.numX = 41;
+    m.mainX = 52;
+    m.denX = 63;
+    m.barLeft = 74;
+    m.barRight = 125;
+    return m;
+}
+
+TEST(PaintDisplay, OperationsForEachRepresentation) {
+    const DisplayModel m = distinct_model();
+    const std::string fill = "fill 0,0,200,40";
+    struct Row {
+        Rep rep;
+        Ops ops;
+    };
+    const std::vector<Row> rows = {
+        {REP_INTEGER, {fill, "align 6", "text 52,12 MAIN", "text 47,9 '"}},
+        {REP_FRACTION, {fill, "align 6", "text 41,0 NUM", "text 63,22 DEN", "line 74,18 125,18"}},
+        {REP_MIXED,
+         {fill, "align 2", "text 52,12 MAIN", "align 0", "text 41,0 NUM", "text 63,22 DEN",
+          "line 74,18 125,18"}},
+        // A decimal draws all three lines and never a bar.
+        {REP_DECIMAL,
+         {fill, "align 6", "text 52,12 MAIN", "align 0", "text 41,0 NUM", "text 63,22 DEN"}},
+        // The error display leaves the main line out, whatever it holds.
+        {REP_ERROR, {fill, "align 6", "text 41,0 NUM", "text 63,22 DEN", "line 74,18 125,18"}},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(painted(m, r.rep), r.ops) << r.rep;
+}
+
+struct MarksRow {
+    std::string main;
+    std::vector<std::int32_t> offsets;  // mark x minus mainX, in the order drawn
+};
+
+// Marks sit 3 pixels above the main line, placed from the text's length alone.
+TEST(PaintDisplay, DigitGroupMarks) {
+    const std::vector<MarksRow> rows = {
+        {"0", {}},
+        {"123", {}},
+        {"-123", {}},
+        {"1234", {-5}},  // (-1 * 9) / 2 truncates to -4
+        {"-1234", {-1}},
+        {"123456", {3}},
+        {"1234567", {-19, 8}},  // leftmost first
+        {"-1234567", {-14, 12}},
+        {"1234567890", {-32, -5, 21}},
+        {"1234567890123", {-46, -19, 8, 35}},
+        {"1234567890123456", {-59, -32, -5, 21, 48}},
+        {"123456789012345678", {-50, -23, 3, 30, 57}},
+        {"9223372036854775807", {-73, -46, -19, 8, 35, 62}},
+        {"-9223372036854775808", {-68, -41, -14, 12, 39, 66}},
+        {"12345678901234567890", {}},  // 20 digits: none
+    };
+    for (const MarksRow& r : rows) {
+        DisplayModel m = distinct_model();
+        m.mainX = 100;
+        m.mainText = r.main;
+        Ops expected = {"fill 0,0,200,40", "align 6", "text 100,12 " + r.main};
+        for (const std::int32_t dx : r.offsets) {
+            expected.push_back("text " + std::to_string(100 + dx) + ",9 '");
+        }
+        EXPECT_EQ(painted(m, REP_INTEGER), expected) << r.main;
+    }
+}
+
+TEST(PaintDisplay, MarksUseTheCharacterCell) {
+    DisplayModel m;
+    SetDisplayMetrics(m, {0, 0, 200, 40}, 7, 18);  // cell 8, main line at 13
+    m.mainX = 60;
+    m.mainText = "1234567";
+    // x = 59 + ((7 - k) * 8) / 2 for k = 11, then 5.
+    const Ops expected = {"fill 0,0,200,40", "align 6", "text 60,13 1234567", "text 43,10 '",
+                          "text 67,10 '"};
+    EXPECT_EQ(painted(m, REP_INTEGER), expected);
+}
+
+TEST(PaintDisplay, OnlyIntegersGetMarks) {
+    DisplayModel m = distinct_model();
+    m.mainText = "1234567.5";
+    for (const Rep rep : {REP_MIXED, REP_DECIMAL}) {
+        for (const std::string& op : painted(m, rep))
+            EXPECT_NE(op.back(), '\'') << op;
+    }
+}
+
+// From keys to drawing: the composed model as the window would paint it.
+TEST(PaintDisplay, KeyedValues) {
+    struct Row {
+        std::string keys;
+        Ops ops;
+    };
+    const std::string fill = "fill 0,0,200,40";
+    const std::vector<Row> rows = {
+        {"1234567", {fill, "align 6", "text 100,12 1234567", "text 81,9 '", "text 108,9 '"}},
+        {"3 BAR 2", {fill, "align 6", "text 100,0 2", "text 100,22 3", "line 91,18 109,18"}},
+        {"2 BAR 247 = =",
+         {fill, "align 2", "text 106,12 123", "align 0", "text 112,0 1", "text 112,22 2",
+          "line 109,18 127,18"}},
+        {"1.50", {fill, "align 6", "text 100,12 1.50", "align 0", "text 0,0 ", "text 0,22 "}},
+        {"47 BAR 1 = = =",
+         {fill, "align 6", "text 93,12 ", "align 0",
+          "text 4,0 0.{0212765957446808510638297872340425", "text 36,22 531914893617}"}},
+        {"1 / 999999999999999999 * 1 / 999999999999999999 =",
+         {fill, "align 6", "text 100,0 1", "text 100,22 1000000000000000042420637374017961984",
+          "line -71,18 271,18"}},
+    };
+    for (const Row& r : rows) {
+        const HeadlessCalculator calc = testing::played(r.keys);
+        EXPECT_EQ(painted(calc.model(), calc.state().entryRep), r.ops) << r.keys;
+    }
+}
+
+}  // namespace
+}  // namespace tomaro
