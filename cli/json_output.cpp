@@ -1,0 +1,169 @@
+#include "cli/json_output.hpp"
+
+#include <charconv>
+#include <cstdint>
+
+#include "display/paint_display.hpp"
+
+namespace tomaro {
+namespace {
+
+template <typename Integer>
+void append_integer(std::string& out, Integer v) {
+    char buf[24];
+    out.append(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+}
+
+void append_fraction(std::string& out, const Fraction& f) {
+    out += '[';
+    append_integer(out, f.num);
+    out += ',';
+    append_integer(out, f.den);
+    out += ']';
+}
+
+// Writes `"name":`, with the comma that separates it from the field before.
+void name(std::string& out, std::string_view n) {
+    if (out.back() != '{') out += ',';
+    out += '"';
+    out += n;
+    out += "\":";
+}
+
+void append_bool(std::string& out, bool b) {
+    out += b ? "true" : "false";
+}
+
+void append_paint(std::string& out, std::span<const PaintOp> ops) {
+    out += '[';
+    for (std::size_t i = 0; i < ops.size(); ++i) {
+        const PaintOp& op = ops[i];
+        if (i > 0) out += ',';
+        switch (op.kind) {
+            case PaintOp::Fill:
+                out += "[\"fill\",";
+                break;
+            case PaintOp::Align:
+                out += "[\"align\",";
+                append_integer(out, op.a);
+                out += ']';
+                continue;
+            case PaintOp::Text:
+                out += "[\"text\",";
+                append_integer(out, op.a);
+                out += ',';
+                append_integer(out, op.b);
+                out += ',';
+                AppendJsonString(out, op.text);
+                out += ']';
+                continue;
+            case PaintOp::Line:
+                out += "[\"line\",";
+                break;
+        }
+        append_integer(out, op.a);
+        out += ',';
+        append_integer(out, op.b);
+        out += ',';
+        append_integer(out, op.c);
+        out += ',';
+        append_integer(out, op.d);
+        out += ']';
+    }
+    out += ']';
+}
+
+}  // namespace
+
+void AppendJsonString(std::string& out, std::string_view text) {
+    static constexpr char kHex[] = "0123456789abcdef";
+    out += '"';
+    for (const char ch : text) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '"' || c == '\\') {
+            out += '\\';
+            out += ch;
+        } else if (c < 0x20) {
+            out += "\\u00";
+            out += kHex[c >> 4];
+            out += kHex[c & 0xF];
+        } else {
+            out += ch;
+        }
+    }
+    out += '"';
+}
+
+void AppendJsonNumber(std::string& out, double v) {
+    char buf[32];
+    out.append(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
+}
+
+void AppendJsonState(std::string& out, const Key* key, const HeadlessCalculator& calc,
+                     RecordingCanvas& canvas) {
+    const CalcState& s = calc.state();
+    const DisplayModel& m = calc.model();
+    out += '{';
+    name(out, "key");
+    if (key != nullptr) {
+        AppendJsonString(out, key->text);
+    } else {
+        out += "null";
+    }
+    name(out, "entry");
+    append_fraction(out, s.entry);
+    name(out, "entryRep");
+    append_integer(out, static_cast<int>(s.entryRep));
+    name(out, "acc");
+    append_fraction(out, s.acc);
+    name(out, "accRep");
+    append_integer(out, static_cast<int>(s.accRep));
+    name(out, "memory");
+    append_fraction(out, s.memory);
+    name(out, "memoryRep");
+    append_integer(out, static_cast<int>(s.memoryRep));
+    name(out, "accShadow");
+    out += '[';
+    AppendJsonNumber(out, s.accShadow.num);
+    out += ',';
+    AppendJsonNumber(out, s.accShadow.den);
+    out += ']';
+    name(out, "pendingOp");
+    AppendJsonString(out, std::string_view(&s.pendingOp, 1));
+    name(out, "resultShown");
+    append_bool(out, s.resultShown);
+    name(out, "locked");
+    append_bool(out, s.locked);
+
+    const struct {
+        std::string_view name;
+        const std::string& text;
+    } texts[] = {
+        {"noticeText", s.noticeText}, {"memText", s.memText}, {"readoutText", s.readoutText},
+        {"kindText", s.kindText},     {"opText", s.opText},   {"mainText", m.mainText},
+        {"numText", m.numText},       {"denText", m.denText},
+    };
+    for (const auto& t : texts) {
+        name(out, t.name);
+        AppendJsonString(out, t.text);
+    }
+    const struct {
+        std::string_view name;
+        std::int32_t value;
+    } positions[] = {
+        {"mainX", m.mainX},     {"numX", m.numX},         {"denX", m.denX},
+        {"barLeft", m.barLeft}, {"barRight", m.barRight},
+    };
+    for (const auto& p : positions) {
+        name(out, p.name);
+        append_integer(out, p.value);
+    }
+
+    canvas.Clear();
+    PaintDisplay(m, s.entryRep, canvas);
+    name(out, "paint");
+    append_paint(out, canvas.ops());
+    out += "}\n";
+}
+
+}  // namespace tomaro

@@ -1,0 +1,24 @@
+// The calculator's state as one line of JSON, for scripts and bug reports.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "cli/headless_calculator.hpp"
+#include "cli/recording_canvas.hpp"
+
+namespace tomaro {
+
+// A JSON string literal: quote, backslash and control characters escaped, UTF-8 as it is.
+void AppendJsonString(std::string& out, std::string_view text);
+
+// The shortest text that reads back as the same double (the values here are finite).
+void AppendJsonNumber(std::string& out, double v);
+
+// One object on one line, ending with a newline: the key that just ran (null for the start
+// state), the numbers and flags, the field texts, the composed display and the drawing
+// operations that paint it. `canvas` is scratch space, reused between calls.
+void AppendJsonState(std::string& out, const Key* key, const HeadlessCalculator& calc,
+                     RecordingCanvas& canvas);
+
+}  // namespace tomaro

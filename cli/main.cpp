@@ -1,0 +1,123 @@
+// tomaro-cli: plays keys on a fresh calculator and prints what it shows.
+#include <cstdio>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+#include "cli/headless_calculator.hpp"
+#include "cli/json_output.hpp"
+#include "cli/key_stream.hpp"
+#include "cli/key_tokens.hpp"
+#include "cli/options.hpp"
+#include "cli/recording_canvas.hpp"
+#include "cli/text_picture.hpp"
+
+namespace {
+
+using namespace tomaro;
+
+constexpr int kBadUsage = 2;
+constexpr int kWriteFailed = 1;
+constexpr std::size_t kFlushSize = std::size_t{1} << 20;  // a trace can run to many megabytes
+
+int refuse(std::string_view message) {
+    std::fprintf(stderr, "tomaro-cli: %.*s\nTry 'tomaro-cli --help' for more information.\n",
+                 static_cast<int>(message.size()), message.data());
+    return kBadUsage;
+}
+
+bool write(std::string_view text) {
+    return std::fwrite(text.data(), 1, text.size(), stdout) == text.size();
+}
+
+class Printer {
+public:
+    explicit Printer(const CliOptions& o) : json_(o.json) { out_.reserve(kFlushSize + 4096); }
+
+    // key is null for the start state.
+    void Print(const Key* key, const HeadlessCalculator& calc) {
+        if (json_) {
+            AppendJsonState(out_, key, calc, canvas_);
+        } else {
+            AppendTextPicture(out_, calc, canvas_);
+        }
+        if (out_.size() >= kFlushSize) Flush();
+    }
+
+    void Heading(const Key* key) {
+        if (key == nullptr) {
+            out_ += "-- start\n";
+        } else {
+            out_ += "-- key: ";
+            out_ += key->text;
+            out_ += '\n';
+        }
+    }
+
+    bool Flush() {
+        ok_ = ok_ && write(out_);
+        out_.clear();
+        return ok_;
+    }
+
+private:
+    bool json_;
+    bool ok_ = true;
+    std::string out_;
+    RecordingCanvas canvas_;
+};
+
+int play(const CliOptions& o, const KeyStream& stream) {
+    HeadlessCalculator calc(o.geometry);
+    Printer printer(o);
+    const auto show = [&](const Key* key) {
+        if (!o.json) printer.Heading(key);
+        printer.Print(key, calc);
+    };
+    if (o.trace) show(nullptr);
+    Key last;
+    bool any = false;
+    stream.ForEachKey([&](const Key& key) {
+        calc.Play(key);
+        if (o.trace) {
+            show(&key);
+        } else {
+            last = key;
+            any = true;
+        }
+    });
+    if (!o.trace) printer.Print(any ? &last : nullptr, calc);
+    if (!printer.Flush() || std::fflush(stdout) != 0) {
+        std::fputs("tomaro-cli: cannot write to standard output\n", stderr);
+        return kWriteFailed;
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
+    auto parsed = ParseOptions(args);
+    if (const auto* e = std::get_if<OptionError>(&parsed)) return refuse(e->message);
+    CliOptions& o = std::get<CliOptions>(parsed);
+    if (o.action != CliOptions::Action::Play) {
+        const bool ok = write(o.action == CliOptions::Action::Help ? HelpText() : VersionText());
+        return ok && std::fflush(stdout) == 0 ? 0 : kWriteFailed;
+    }
+
+    std::string file_text;
+    if (o.keys_from) {
+        auto read = ReadKeyFile(*o.keys_from);
+        if (const auto* e = std::get_if<OptionError>(&read)) return refuse(e->message);
+        file_text = std::move(std::get<std::string>(read));
+    }
+    const KeyStream stream(std::move(file_text), std::move(o.tokens));
+    // Every token is checked before the first key plays.
+    if (const auto e = stream.Check()) {
+        return refuse("bad token '" + e->token + "' at position " + std::to_string(e->position) +
+                      ": " + e->reason);
+    }
+    return play(o, stream);
+}

@@ -1,0 +1,173 @@
+#include "cli/options.hpp"
+
+#include <cerrno>
+#include <charconv>
+#include <cstdint>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+namespace tomaro {
+namespace {
+
+constexpr std::string_view kHelp = R"(Usage: tomaro-cli [OPTION]... TOKEN...
+Plays keys on a freshly started Tomaro calculator and prints what it shows.
+
+Options:
+  --json             print the state as one JSON object on one line
+  --trace            print the state after every key, after the start state;
+                     with --json one line per key (the first has "key": null)
+  --keys-from FILE   read whitespace-separated tokens from FILE ("-" for
+                     standard input), played before those of the command line
+  --width W          width of the display in pixels (default 200)
+  --height H         height of the display in pixels (default 40)
+  --char-width CX    width of "X" in the display font (default 8)
+  --char-height CY   height of "X" in the display font (default 16)
+  --help             show this help and exit
+  --version          show the version and exit
+  --                 end of options: every later argument is a token
+
+Tokens (words in any case):
+  0 ... 9            digit buttons
+  000                the "000" button
+  .                  the point button
+  12.50              digits and points: one key per character
+  + - * /            operator buttons
+  =                  "=" (evaluate; repeated, shows the result another way)
+  AC CE BS           "A.C." (all clear), "><" (clear entry), "<-" (backspace)
+  NEG BAR INV        "+ | -" (sign), "~ | _" (fraction bar), "1/x"
+  M+ M- MR MC        memory add, subtract, recall, clear
+  TICK               the notice timer expires
+  vk:N               key-down of virtual-key code N (0 to 255) through the key
+                     map; a code not in the map does nothing
+
+Every token is checked before the first key plays. Exit status: 0 on success,
+2 for a bad option, key file or token (then nothing is printed on standard
+output), 1 if standard output cannot be written.
+)";
+
+constexpr std::string_view kVersion = "Tomaro -Quillet- Version " TOMARO_VERSION "\n";
+
+struct NumberOption {
+    std::string_view name;
+    std::int32_t DisplayGeometry::*field;
+    std::int32_t most;
+};
+
+constexpr NumberOption kNumberOptions[] = {
+    {"--width", &DisplayGeometry::width, 100000},
+    {"--height", &DisplayGeometry::height, 100000},
+    {"--char-width", &DisplayGeometry::char_width, 1000},
+    {"--char-height", &DisplayGeometry::char_height, 1000},
+};
+
+OptionError error(std::string message) {
+    return {std::move(message)};
+}
+
+std::optional<std::int32_t> whole_number(std::string_view text, std::int32_t most) {
+    std::int32_t v = 0;
+    const char* end = text.data() + text.size();
+    const auto [ptr, ec] = std::from_chars(text.data(), end, v);
+    if (text.empty() || text.front() == '-' || ec != std::errc{} || ptr != end) return {};
+    if (v < 1 || v > most) return {};
+    return v;
+}
+
+// Reads all of a stream at once: key files can hold many thousands of tokens.
+bool read_all(std::FILE* f, std::string& out) {
+    char buf[1 << 16];
+    std::size_t n;
+    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
+        out.append(buf, n);
+    return std::ferror(f) == 0;
+}
+
+}  // namespace
+
+std::variant<CliOptions, OptionError> ParseOptions(std::span<const std::string_view> args) {
+    CliOptions o;
+    bool options_ended = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::string_view arg = args[i];
+        if (options_ended || !arg.starts_with("--")) {
+            o.tokens.emplace_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            options_ended = true;
+            continue;
+        }
+        const std::size_t eq = arg.find('=');
+        const std::string_view name = arg.substr(0, eq);
+        std::optional<std::string_view> attached;
+        if (eq != std::string_view::npos) attached = arg.substr(eq + 1);
+        const auto value = [&]() -> std::optional<std::string_view> {
+            if (attached) return attached;
+            if (i + 1 < args.size()) return args[++i];
+            return std::nullopt;
+        };
+
+        if (name == "--help" || name == "--version" || name == "--json" || name == "--trace") {
+            if (attached) return error("option " + std::string(name) + " takes no value");
+            if (name == "--help") o.action = CliOptions::Action::Help;
+            if (name == "--version") o.action = CliOptions::Action::Version;
+            if (o.action != CliOptions::Action::Play) return o;
+            (name == "--json" ? o.json : o.trace) = true;
+            continue;
+        }
+        if (name == "--keys-from") {
+            const auto path = value();
+            if (!path)
+                return error("option --keys-from needs a file name (or - for standard input)");
+            if (path->empty()) return error("option --keys-from: the file name is empty");
+            if (o.keys_from) return error("option --keys-from may be given only once");
+            o.keys_from = std::string(*path);
+            continue;
+        }
+        const NumberOption* number = nullptr;
+        for (const NumberOption& n : kNumberOptions) {
+            if (n.name == name) number = &n;
+        }
+        if (number == nullptr) return error("unknown option '" + std::string(arg) + "'");
+        const auto text = value();
+        if (!text) return error("option " + std::string(name) + " needs a value");
+        const auto v = whole_number(*text, number->most);
+        if (!v) {
+            return error("option " + std::string(name) + ": '" + std::string(*text) +
+                         "' is not a whole number from 1 to " + std::to_string(number->most));
+        }
+        o.geometry.*(number->field) = *v;
+    }
+    return o;
+}
+
+std::variant<std::string, OptionError> ReadKeyFile(const std::string& path) {
+    std::string text;
+    bool ok;
+    int e = 0;
+    errno = 0;
+    if (path == "-") {
+        ok = read_all(stdin, text);
+        e = errno;
+    } else {
+        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"),
+                                                                &std::fclose);
+        ok = f && read_all(f.get(), text);
+        e = errno;  // before fclose can change it
+    }
+    if (!ok) {
+        return error("cannot read key file '" + path + "'" +
+                     (e != 0 ? ": " + std::string(std::strerror(e)) : std::string()));
+    }
+    return text;
+}
+
+std::string_view HelpText() {
+    return kHelp;
+}
+std::string_view VersionText() {
+    return kVersion;
+}
+
+}  // namespace tomaro
