@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Builds the benchmarks in Release (no sanitizers) and runs them all: the in-process
+# benchmarks (median of 5 repetitions), then tomaro-cli replaying 100,000 keys.
+#
+#   bench/run_benchmarks.sh [BUILD_DIR] [-- BENCHMARK_OPTION...]
+#
+# BUILD_DIR defaults to build-bench at the top of the source tree. Options after "--" go to
+# tomaro-bench, e.g. --benchmark_filter=ExpandDecimal.
+set -euo pipefail
+
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+source_dir=$(cd "${here}/.." && pwd)
+build_dir=${source_dir}/build-bench
+if [[ $# -gt 0 && $1 != -- ]]; then build_dir=$1; shift; fi
+if [[ $# -gt 0 && $1 == -- ]]; then shift; fi
+
+cmake -S "$source_dir" -B "$build_dir" -DCMAKE_BUILD_TYPE=Release -DTOMARO_SANITIZE=OFF \
+    -DTOMARO_BENCHMARKS=ON >/dev/null
+cmake --build "$build_dir" -j2 --target tomaro-bench tomaro-key-mix tomaro-cli >/dev/null
+
+"${build_dir}/bench/tomaro-bench" --benchmark_repetitions=5 \
+    --benchmark_report_aggregates_only=true "$@"
+echo
+echo "tomaro-cli --keys-from, 100,000 keys:"
+"${here}/cli_replay.sh" "$build_dir" 7
