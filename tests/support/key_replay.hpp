@@ -14,7 +14,8 @@ inline void play(HeadlessCalculator& calc, std::string_view keys) {
     if (const auto* error = std::get_if<TokenError>(&parsed)) {
         throw std::invalid_argument("bad key in test: " + error->token);
     }
-    for (const Key& key : std::get<std::vector<Key>>(parsed)) calc.Play(key);
+    for (const Key& key : std::get<std::vector<Key>>(parsed))
+        calc.Play(key);
 }
 
 inline HeadlessCalculator played(std::string_view keys, const DisplayGeometry& geometry = {}) {
