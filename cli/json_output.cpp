@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cstdint>
+#include <initializer_list>
 
 #include "display/paint_display.hpp"
 
@@ -34,41 +35,43 @@ void append_bool(std::string& out, bool b) {
     out += b ? "true" : "false";
 }
 
+void append_numbers(std::string& out, std::initializer_list<std::int32_t> values) {
+    for (const std::int32_t v : values) {
+        out += ',';
+        append_integer(out, v);
+    }
+}
+
+// One drawing operation as an array: its name, its numbers, and a text's text.
+void append_op(std::string& out, const PaintOp& op) {
+    switch (op.kind) {
+        case PaintOp::Fill:
+            out += "[\"fill\"";
+            append_numbers(out, {op.a, op.b, op.c, op.d});
+            break;
+        case PaintOp::Align:
+            out += "[\"align\"";
+            append_numbers(out, {op.a});
+            break;
+        case PaintOp::Text:
+            out += "[\"text\"";
+            append_numbers(out, {op.a, op.b});
+            out += ',';
+            AppendJsonString(out, op.text);
+            break;
+        case PaintOp::Line:
+            out += "[\"line\"";
+            append_numbers(out, {op.a, op.b, op.c, op.d});
+            break;
+    }
+    out += ']';
+}
+
 void append_paint(std::string& out, std::span<const PaintOp> ops) {
     out += '[';
     for (std::size_t i = 0; i < ops.size(); ++i) {
-        const PaintOp& op = ops[i];
         if (i > 0) out += ',';
-        switch (op.kind) {
-            case PaintOp::Fill:
-                out += "[\"fill\",";
-                break;
-            case PaintOp::Align:
-                out += "[\"align\",";
-                append_integer(out, op.a);
-                out += ']';
-                continue;
-            case PaintOp::Text:
-                out += "[\"text\",";
-                append_integer(out, op.a);
-                out += ',';
-                append_integer(out, op.b);
-                out += ',';
-                AppendJsonString(out, op.text);
-                out += ']';
-                continue;
-            case PaintOp::Line:
-                out += "[\"line\",";
-                break;
-        }
-        append_integer(out, op.a);
-        out += ',';
-        append_integer(out, op.b);
-        out += ',';
-        append_integer(out, op.c);
-        out += ',';
-        append_integer(out, op.d);
-        out += ']';
+        append_op(out, ops[i]);
     }
     out += ']';
 }

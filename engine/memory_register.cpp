@@ -27,14 +27,14 @@ void accumulate(CalcState& s, WindowRequests& w, Direction dir) {
 
     s.memory = normalize_sign(reduce({static_cast<Int64>(num), static_cast<Int64>(den)}));
     s.memoryRep = combined_rep(s.accRep, s.memoryRep, s.memory.den);
-    s.memText.assign(1, 'M');  // assign(1, c): GCC 12 warns falsely on = "M" (-Wrestrict)
+    s.memText = "M";
     // Zero is judged on the exact numerator: a tiny value must not vanish by rounding.
     if (num == 0) MemoryClear(s, w);
     const bool overflowed = shadow_overflows(f_num) || shadow_overflows(f_den) ||
                             !fits_reduced(num) || !fits_reduced(den);
     if (overflowed) {
         MemoryClear(s, w);
-        s.memText.assign(1, 'E');
+        s.memText = "E";
     }
     w.PushFieldTexts();
 }
