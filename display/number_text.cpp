@@ -5,6 +5,8 @@
 #include <cmath>
 #include <limits>
 
+#include "engine/wrapping.hpp"
+
 namespace tomaro {
 
 void format_integer(std::string& out, std::int64_t v) {
@@ -14,17 +16,9 @@ void format_integer(std::string& out, std::int64_t v) {
 }
 
 void format_magnitude(std::string& out, std::int64_t v) {
-    const std::uint64_t m =
-        v < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(v) : static_cast<std::uint64_t>(v);
     char buf[24];
-    const auto end = std::to_chars(buf, buf + sizeof buf, m).ptr;
+    const auto end = std::to_chars(buf, buf + sizeof buf, magnitude(v)).ptr;
     out.assign(buf, end);
-}
-
-std::string integer_text(std::int64_t v) {
-    std::string s;
-    format_integer(s, v);
-    return s;
 }
 
 void format_fixed(std::string& out, double v, int precision) {
@@ -40,10 +34,6 @@ void format_fixed(std::string& out, double v, int precision) {
 double nearest_quotient(std::int64_t num, std::int64_t den) {
     if (num == 0 || den == 0) return static_cast<double>(num) / static_cast<double>(den);
     using U128 = unsigned __int128;
-    const auto magnitude = [](std::int64_t x) {
-        return x < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(x)
-                     : static_cast<std::uint64_t>(x);
-    };
     // Normalise both magnitudes to a set top bit; the 64-bit quotient of the two then has 64
     // or 65 significant bits, and a remainder folds into its lowest bit as a sticky bit so
     // that the one conversion to double rounds exactly as the true quotient would.

@@ -8,7 +8,6 @@ namespace tomaro {
 
 // Signed decimal, "-" before negative values, no padding.
 void format_integer(std::string& out, std::int64_t v);
-std::string integer_text(std::int64_t v);
 // |v| in decimal, exact also for the most negative value.
 void format_magnitude(std::string& out, std::int64_t v);
 

@@ -37,8 +37,6 @@ enum class Command : std::uint8_t {
     MemoryClear,
 };
 
-inline constexpr int kCommandCount = static_cast<int>(Command::MemoryClear) + 1;
-
 constexpr Command digit_command(int digit) {
     return static_cast<Command>(digit);
 }
