@@ -1,0 +1,51 @@
+// The program's resources: the two dialog templates, the context menu, the string table,
+// the icon and the version data. The one source of truth for ids, captions and positions.
+#pragma once
+
+#include <span>
+#include <string_view>
+
+#include "resources/control_ids.hpp"
+#include "resources/dialog_template.hpp"
+
+namespace tomaro {
+
+inline constexpr int IDOK = 1;
+inline constexpr int IDCANCEL = 2;
+inline constexpr int IDD_ABOUTBOX = 100;
+inline constexpr int IDS_ABOUTBOX = 101;
+inline constexpr int IDD_CALC_DIALOG = 102;
+inline constexpr int IDR_CONTEXTMENU = 103;
+inline constexpr int IDR_MAINFRAME = 128;
+inline constexpr int IDM_ABOUTBOX = 16;
+inline constexpr int ID_MENU_EXIT = 32774;
+inline constexpr int ID_MENU_ABOUT = 32775;
+inline constexpr int IDT_NOTICE = 1000;
+inline constexpr int kNoticeMilliseconds = 2000;
+
+const DialogTemplate& CalcDialogTemplate();
+const DialogTemplate& AboutDialogTemplate();
+
+// One entry of a menu; a separator has id 0 and no text.
+struct MenuItem {
+    int id;
+    std::string_view text;
+    bool separator() const { return id == 0; }
+};
+
+// The first popup of menu IDR_CONTEXTMENU: the only part of it that is ever shown.
+std::span<const MenuItem> ContextMenuPopup();
+
+// The string table; an unknown id gives the empty string, as a failed load does.
+std::string_view LoadString(int id);
+
+struct VersionInfo {
+    std::string_view productName;
+    std::string_view fileDescription;
+    std::string_view version;        // dotted, for people and package metadata
+    std::string_view versionCommas;  // as the version resource writes it
+    int major, minor, patch, build;
+};
+const VersionInfo& Version();
+
+}  // namespace tomaro

@@ -1,0 +1,172 @@
+#include "shell/calc_dialog.hpp"
+
+#include "display/compose_display.hpp"
+#include "display/display_reading.hpp"
+#include "display/paint_display.hpp"
+#include "shell/about_dialog.hpp"
+#include "shell/button_commands.hpp"
+#include "shell/key_map.hpp"
+
+namespace tomaro {
+namespace {
+
+constexpr platform::Point kKeyboardMenuOffset{5, 5};
+
+struct FieldExchange {
+    ControlId field;
+    std::string CalcState::*text;
+    int inputLimit;  // 0: none
+};
+
+constexpr FieldExchange kFields[] = {
+    {IDC_READOUT, &CalcState::readoutText, 0},
+    {IDC_KIND, &CalcState::kindText, 3},
+    {IDC_OPERATOR, &CalcState::opText, 1},
+    {IDC_MEMORYINDICATOR, &CalcState::memText, 1},
+};
+
+bool IsAboutCommand(int id) {
+    return (id & ~0xF) == IDM_ABOUTBOX;  // ids 16 to 31
+}
+
+}  // namespace
+
+CCalcDlg::CCalcDlg(platform::Platform& platform) : platform_(platform) {}
+
+int CCalcDlg::DoModal() {
+    const int result = platform_.DoModal(CalcDialogTemplate(), *this);
+    window_ = nullptr;
+    return result;
+}
+
+bool CCalcDlg::OnInitDialog(platform::DialogWindow& window) {
+    window_ = &window;
+    DoDataExchange();
+    if (window.HasSystemMenu()) {
+        if (const std::string_view about = LoadString(IDS_ABOUTBOX); !about.empty()) {
+            window.AppendSystemMenu({0, ""});
+            window.AppendSystemMenu({IDM_ABOUTBOX, about});
+        }
+    }
+    window.SetBigIcon(IDR_MAINFRAME);
+    MeasureDisplay();
+    AllClear(state_, *this);
+    MemoryClear(state_, *this);
+    return true;  // the focus goes to the one tab stop, "="
+}
+
+void CCalcDlg::MeasureDisplay() {
+    const auto dc = window_->GetDeviceContext(IDC_DISPLAY);
+    const platform::Size x = dc->TextExtent("X");
+    SetDisplayMetrics(model_, dc->ClientRect(), x.cx, x.cy);
+}
+
+bool CCalcDlg::OnCommand(int id) {
+    if (const auto command = CommandOfButton(id)) {
+        Run(*command, state_, *this);
+        return true;
+    }
+    switch (id) {
+        case ID_MENU_ABOUT:
+            ShowAboutBox();
+            return true;
+        case ID_MENU_EXIT:
+            window_->EndDialog(IDCANCEL);
+            return true;
+        default:
+            return false;  // OK and Cancel (the close command) take the default path
+    }
+}
+
+// Every key-down becomes a key-map lookup before the dialog manager sees it: Enter and
+// Escape never close the window, Tab and Space never move or press anything.
+bool CCalcDlg::PreTranslateKeyDown(int virtual_key) {
+    OnChar(virtual_key);
+    return true;
+}
+
+void CCalcDlg::OnChar(int code) {
+    const auto binding = LookUpKey(code);
+    if (!binding) return;
+    Run(binding->command, state_, *this);
+    window_->SetFocus(binding->focus);  // also while locked; the platform decides
+}
+
+void CCalcDlg::OnContextMenu(platform::Point screen) {
+    if (screen == platform::kKeyboardMenuPoint) {
+        const platform::Point origin = window_->ClientOrigin();
+        screen = {origin.x + kKeyboardMenuOffset.x, origin.y + kKeyboardMenuOffset.y};
+    }
+    window_->TrackPopupMenu(ContextMenuPopup(), screen);
+}
+
+bool CCalcDlg::OnSysCommand(int id) {
+    if (!IsAboutCommand(id)) return false;
+    ShowAboutBox();
+    return true;
+}
+
+void CCalcDlg::OnActivate(bool active) {
+    if (active) PaintDisplay();
+}
+
+void CCalcDlg::OnTimer(int timer_id) {
+    if (timer_id == IDT_NOTICE) ExpireNotice(state_, *this);
+}
+
+void CCalcDlg::ShowAboutBox() {
+    CAboutDlg about;
+    platform_.DoModal(AboutDialogTemplate(), about);
+}
+
+void CCalcDlg::ComposeDisplay() {
+    tomaro::ComposeDisplay(state_, model_);
+}
+
+void CCalcDlg::PaintDisplay() {
+    if (window_->PaintMinimised()) return;
+    {
+        const auto dc = window_->GetDeviceContext(IDC_DISPLAY);
+        tomaro::PaintDisplay(model_, state_.entryRep, *dc);
+        dc->Validate();
+    }
+    DoDataExchange();
+    window_->SetAccessibleText(IDC_DISPLAY, DisplayReading(model_, state_.entryRep));
+}
+
+// Towards the controls only, and only where a text changed: setting a field repaints it,
+// and a repainted field repaints the display, which comes back here.
+void CCalcDlg::DoDataExchange() {
+    for (const FieldExchange& f : kFields) {
+        const std::string& text = state_.*f.text;
+        if (window_->ControlText(f.field) != text) window_->SetControlText(f.field, text);
+        if (f.inputLimit != 0) window_->SetInputLimit(f.field, f.inputLimit);
+    }
+}
+
+void CCalcDlg::ShowNotice(std::string_view) {
+    window_->KillTimer(IDT_NOTICE);
+    ComposeDisplay();
+    PaintDisplay();
+    window_->SetTimer(IDT_NOTICE, kNoticeMilliseconds);
+}
+
+void CCalcDlg::StopNoticeTimer() {
+    window_->KillTimer(IDT_NOTICE);
+}
+
+void CCalcDlg::LockKeypad() {
+    for (const ControlId id : kLockedButtons)
+        window_->EnableControl(id, false);
+}
+
+void CCalcDlg::UnlockKeypad() {
+    for (const ControlId id : kLockedButtons)
+        window_->EnableControl(id, true);
+}
+
+void CCalcDlg::FocusAllClear() {
+    window_->SetFocus(IDC_ALLCLEAR);
+}
+
+}  // namespace tomaro
