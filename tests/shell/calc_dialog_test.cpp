@@ -1,0 +1,555 @@
+// The calculator dialog's logic, driven as the platform drives it, against a recording fake
+// window: start-up, buttons, keys, lock, notices, field updates, painting and menus.
+#include "shell/calc_dialog.hpp"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <set>
+#include <sstream>
+
+#include "display/paint_display.hpp"
+#include "shell/about_dialog.hpp"
+#include "shell/calc_app.hpp"
+#include "shell/key_map.hpp"
+#include "tests/support/fake_platform.hpp"
+#include "tests/support/key_replay.hpp"
+
+namespace tomaro {
+namespace {
+
+using testing::FakeDialogWindow;
+using testing::FakePlatform;
+using testing::WindowSettings;
+
+// Measured values unlike the headless defaults, so that a metric not taken from the
+// window shows.
+const WindowSettings kSettings{.has_system_menu = true,
+                               .x_extent = {7, 18},
+                               .client_rect = {0, 0, 220, 44},
+                               .client_origin = {300, 120}};
+const DisplayGeometry kGeometry{220, 44, 7, 18};
+
+// Every button and the tomaro-cli word for the command it must run.
+const std::map<std::string, int> kButtons = {
+    {"0", IDC_DIGIT0},
+    {"1", IDC_DIGIT1},
+    {"2", IDC_DIGIT2},
+    {"3", IDC_DIGIT3},
+    {"4", IDC_DIGIT4},
+    {"5", IDC_DIGIT5},
+    {"6", IDC_DIGIT6},
+    {"7", IDC_DIGIT7},
+    {"8", IDC_DIGIT8},
+    {"9", IDC_DIGIT9},
+    {"000", IDC_TRIPLEZERO},
+    {".", IDC_POINT},
+    {"+", IDC_ADD},
+    {"-", IDC_SUBTRACT},
+    {"*", IDC_MULTIPLY},
+    {"/", IDC_DIVIDE},
+    {"=", IDC_EQUALS},
+    {"AC", IDC_ALLCLEAR},
+    {"CE", IDC_CLEARENTRY},
+    {"BS", IDC_BACKSPACE},
+    {"NEG", IDC_SIGN},
+    {"BAR", IDC_FRACTIONBAR},
+    {"INV", IDC_RECIPROCAL},
+    {"M+", IDC_MEMORYADD},
+    {"M-", IDC_MEMORYSUBTRACT},
+    {"MR", IDC_MEMORYRECALL},
+    {"MC", IDC_MEMORYCLEAR},
+};
+
+// The 26 buttons in the one order the lock disables them and every all-clear enables them.
+const std::vector<int> kLockOrder = {1016, 1015, 1005, 1007, 1008, 1009, 1010, 1011, 1012,
+                                     1013, 1014, 1017, 1018, 1019, 1020, 1021, 1022, 1023,
+                                     1034, 1032, 1031, 1030, 1029, 1025, 1024, 1004};
+
+// From here every command gives a different state (checked below).
+constexpr std::string_view kMidway = "5 M+ 1 + 2 BAR 3";
+constexpr std::string_view kOverflow = "9 9 9 9 9 9 9 9 9 9 * 9 9 9 9 9 9 9 9 9 9 =";
+
+std::string Describe(const CalcState& s, const DisplayModel& m) {
+    std::ostringstream o;
+    o << s.entry.num << '/' << s.entry.den << " r" << s.entryRep << " acc " << s.acc.num << '/'
+      << s.acc.den << " r" << s.accRep << " mem " << s.memory.num << '/' << s.memory.den << " r"
+      << s.memoryRep << " shadows " << s.entryShadow.num << '/' << s.entryShadow.den << ' '
+      << s.accShadow.num << '/' << s.accShadow.den << " op[" << s.pendingOp << "] shown "
+      << s.resultShown << " locked " << s.locked << " recalled " << s.entryRecalled << " notice["
+      << s.noticeText << "] fields[" << s.memText << '|' << s.readoutText << '|' << s.kindText
+      << '|' << s.opText << "] display[" << m.numText << '@' << m.numX << ',' << m.numY << '|'
+      << m.mainText << '@' << m.mainX << ',' << m.mainY << '|' << m.denText << '@' << m.denX << ','
+      << m.denY << "] bar " << m.barLeft << '-' << m.barRight << '@' << m.barY;
+    return o.str();
+}
+std::string Describe(const CCalcDlg& d) {
+    return Describe(d.state(), d.model());
+}
+std::string Describe(const HeadlessCalculator& c) {
+    return Describe(c.state(), c.model());
+}
+HeadlessCalculator Expected(std::string_view keys) {
+    return testing::played(keys, kGeometry);
+}
+
+std::string OpString(const PaintOp& op) {
+    std::ostringstream o;
+    o << int{op.kind} << ' ' << op.a << ' ' << op.b << ' ' << op.c << ' ' << op.d << ' ' << op.text;
+    return o.str();
+}
+std::vector<std::string> OpStrings(std::span<const PaintOp> ops) {
+    std::vector<std::string> out;
+    for (const PaintOp& op : ops)
+        out.push_back(OpString(op));
+    return out;
+}
+
+// One calculator window: the platform, the dialog, and a session run modally on it.
+struct Calculator {
+    FakePlatform platform;
+    CCalcDlg dialog{platform};
+    explicit Calculator(const WindowSettings& s = kSettings) { platform.settings = s; }
+    int Run(const FakePlatform::Script& body) {
+        platform.scripts[IDD_CALC_DIALOG] = body;
+        return dialog.DoModal();
+    }
+};
+
+void Click(FakeDialogWindow& w, std::string_view keys) {
+    for (const std::string& token : SplitTokens(keys))
+        w.Click(kButtons.at(token));
+}
+void Type(FakeDialogWindow& w, std::initializer_list<int> codes) {
+    for (int vk : codes)
+        w.Key(vk);
+}
+
+TEST(CalcDialogStartUp, InitialisesInOrderWithOrWithoutASystemMenu) {
+    for (const bool system_menu : {true, false}) {
+        SCOPED_TRACE(system_menu);
+        WindowSettings settings = kSettings;
+        settings.has_system_menu = system_menu;
+        Calculator calc(settings);
+        calc.Run([&](FakeDialogWindow& w) {
+            // Steps as they first appear: data update, system menu, icon, measure, all clear.
+            std::vector<std::string> first_seen;
+            for (const auto& c : w.calls)
+                if (std::find(first_seen.begin(), first_seen.end(), c.op) == first_seen.end())
+                    first_seen.push_back(c.op);
+            std::vector<std::string> expected = {"limit",      "big-icon",   "dc",       "extent",
+                                                 "release",    "kill-timer", "validate", "text",
+                                                 "accessible", "enable"};
+            if (system_menu) expected.insert(expected.begin() + 1, "system-menu");
+            EXPECT_EQ(first_seen, expected);
+            EXPECT_EQ(w.calls.front(), (testing::Call{"limit", IDC_KIND, 3}));
+            EXPECT_EQ(w.calls.back().op, "limit");  // MemoryClear's data update comes last
+            EXPECT_EQ(w.CallsOf("big-icon"), (std::vector<testing::Call>{{"big-icon", 128}}));
+            using Items = std::vector<std::pair<int, std::string>>;
+            const Items expected_menu =
+                system_menu ? Items{{0, ""}, {16, "このソフトのバージョン情報(&A)..."}} : Items{};
+            EXPECT_EQ(w.system_menu, expected_menu);
+            EXPECT_EQ(w.CallsOf("extent"), (std::vector<testing::Call>{{"extent", 1002, 0, "X"}}));
+
+            const DisplayModel& m = calc.dialog.model();
+            EXPECT_EQ(m.displayRect, kSettings.client_rect);
+            EXPECT_EQ(m.charWidth, 8);
+            EXPECT_EQ(m.charHeight, 18);
+            EXPECT_EQ(m.numY, 0);
+            EXPECT_EQ(m.mainY, 13);  // 54 / 4 truncated
+            EXPECT_EQ(m.barY, 20);
+            EXPECT_EQ(m.denY, 24);
+
+            const HeadlessCalculator fresh = Expected("");
+            EXPECT_EQ(Describe(calc.dialog), Describe(fresh));
+            EXPECT_EQ(m.mainText, "0");
+            EXPECT_EQ(w.texts[IDC_KIND], "整数");
+            EXPECT_EQ(w.texts[IDC_READOUT], fresh.state().readoutText);
+            EXPECT_EQ(w.texts[IDC_OPERATOR], fresh.state().opText);
+            EXPECT_EQ(w.texts[IDC_MEMORYINDICATOR], "");
+        });
+        EXPECT_EQ(calc.platform.init_results, std::vector<bool>{true});
+    }
+}
+
+TEST(CalcDialogButtons, EveryButtonRunsItsCommand) {
+    // Precondition of the table: from kMidway no two commands end in the same state.
+    std::set<std::string> outcomes;
+    for (const auto& [word, id] : kButtons)
+        outcomes.insert(Describe(Expected(std::string(kMidway) + " " + word)));
+    ASSERT_EQ(outcomes.size(), kButtons.size());
+
+    for (const auto& [word, id] : kButtons) {
+        SCOPED_TRACE(word);
+        Calculator calc;
+        calc.Run([&](FakeDialogWindow& w) {
+            Click(w, kMidway);
+            EXPECT_TRUE(w.handler().OnCommand(id));
+        });
+        EXPECT_EQ(Describe(calc.dialog), Describe(Expected(std::string(kMidway) + " " + word)));
+    }
+}
+
+TEST(CalcDialogButtons, OneCalculationByButtonsAndByKeysStepsThroughItsForms) {
+    struct Step {
+        std::string_view kind, reading;
+    };
+    const Step steps[] = {
+        {"真分数", "5/6"}, {"帯分数", "0 5/6"}, {"循環小数", "0.8{3}"}, {"整数", "1"}};
+    for (const bool by_keys : {false, true}) {
+        SCOPED_TRACE(by_keys);
+        Calculator calc;
+        calc.Run([&](FakeDialogWindow& w) {
+            if (by_keys)
+                Type(w, {51, 70, 50, 107, 54, 70, 49, 13});  // 3 F 2 + 6 F 1 Enter
+            else
+                Click(w, "3 BAR 2 + 6 BAR 1 =");
+            for (const Step& step : steps) {
+                SCOPED_TRACE(step.kind);
+                EXPECT_EQ(w.texts[IDC_KIND], step.kind);
+                EXPECT_EQ(w.accessible[IDC_DISPLAY], step.reading);
+                if (by_keys)
+                    w.Key(13);
+                else
+                    w.Click(IDC_EQUALS);
+            }
+            EXPECT_FALSE(w.ended);
+        });
+    }
+}
+
+TEST(CalcDialogKeys, EveryCodeRunsTheKeyMapAndIsConsumed) {
+    for (int code = 0; code <= 255; ++code) {
+        SCOPED_TRACE(code);
+        Calculator calc;
+        calc.Run([&](FakeDialogWindow& w) {
+            Click(w, kMidway);
+            const std::size_t mark = w.calls.size();
+            EXPECT_TRUE(w.handler().PreTranslateKeyDown(code));
+            std::vector<testing::Call> focus;
+            if (const auto binding = LookUpKey(code)) focus.push_back({"focus", binding->focus});
+            EXPECT_EQ(w.CallsOf("focus", mark), focus);
+            EXPECT_FALSE(w.ended);
+        });
+        EXPECT_EQ(Describe(calc.dialog),
+                  Describe(Expected(std::string(kMidway) + " vk:" + std::to_string(code))));
+    }
+}
+
+TEST(CalcDialogKeys, EnterAndEscapeKeepTheDialogOpenTabAndSpaceDoNothing) {
+    struct Case {
+        int vk;
+        std::string_view as_played;  // what the key must amount to after "1 + 2"
+        std::vector<testing::Call> focus;
+    };
+    const Case cases[] = {{13, "=", {{"focus", IDC_EQUALS}}},
+                          {27, "AC", {{"focus", IDC_ALLCLEAR}}},
+                          {46, "AC", {{"focus", IDC_ALLCLEAR}}},
+                          {9, "", {}},
+                          {32, "", {}}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.vk);
+        Calculator calc;
+        const int result = calc.Run([&](FakeDialogWindow& w) {
+            Click(w, "1 + 2");
+            const std::size_t mark = w.calls.size();
+            w.Key(c.vk);
+            EXPECT_FALSE(w.ended);
+            EXPECT_EQ(w.CallsOf("focus", mark), c.focus);
+            if (c.focus.empty()) {
+                EXPECT_EQ(w.calls.size(), mark);
+            }
+        });
+        EXPECT_EQ(result, IDCANCEL);  // only the close at the end of the session ended it
+        EXPECT_EQ(Describe(calc.dialog), Describe(Expected("1 + 2 " + std::string(c.as_played))));
+    }
+}
+
+TEST(CalcDialogLock, OverflowFocusesAllClearThenDisablesTheKeypadAndAllClearEnablesIt) {
+    // Escape, Delete and the button unlock; every all-clear enables, locked or not.
+    struct Unlock {
+        std::string_view name;
+        std::function<void(FakeDialogWindow&)> press;
+    };
+    const Unlock unlocks[] = {
+        {"Escape", [](FakeDialogWindow& w) { w.Key(27); }},
+        {"Delete", [](FakeDialogWindow& w) { w.Key(46); }},
+        {"A.C.", [](FakeDialogWindow& w) { w.Click(IDC_ALLCLEAR); }},
+    };
+    const auto enables = [](bool on) {
+        std::vector<testing::Call> out;
+        for (int id : kLockOrder)
+            out.push_back({"enable", id, on ? 1 : 0});
+        return out;
+    };
+    for (const Unlock& unlock : unlocks) {
+        SCOPED_TRACE(unlock.name);
+        Calculator calc;
+        calc.Run([&](FakeDialogWindow& w) {
+            std::size_t mark = w.calls.size();
+            Click(w, kOverflow);
+            ASSERT_TRUE(calc.dialog.state().locked);
+            EXPECT_EQ(w.CallsOf("enable", mark), enables(false));
+            const auto from = w.calls.begin() + static_cast<std::ptrdiff_t>(mark);
+            const auto focus = std::find(from, w.calls.end(), testing::Call{"focus", IDC_ALLCLEAR});
+            const auto first_disable = std::find_if(
+                from, w.calls.end(), [](const testing::Call& c) { return c.op == "enable"; });
+            EXPECT_TRUE(focus < first_disable) << "the focus must rest on A.C. first";
+
+            // Keys still ask for their button's focus but change nothing.
+            const std::string locked = Describe(calc.dialog);
+            for (int code = 0; code <= 255; ++code) {
+                if (code == 27 || code == 46) continue;
+                mark = w.calls.size();
+                w.Key(code);
+                ASSERT_EQ(Describe(calc.dialog), locked) << code;
+                EXPECT_TRUE(w.CallsOf("enable", mark).empty()) << code;
+                if (const auto binding = LookUpKey(code)) {
+                    EXPECT_EQ(w.CallsOf("focus", mark),
+                              (std::vector<testing::Call>{{"focus", binding->focus}}));
+                }
+            }
+
+            mark = w.calls.size();
+            unlock.press(w);
+            EXPECT_EQ(w.CallsOf("enable", mark), enables(true));
+            EXPECT_EQ(Describe(calc.dialog), Describe(Expected(std::string(kOverflow) + " AC")));
+            mark = w.calls.size();
+            unlock.press(w);  // again, unlocked
+            EXPECT_EQ(w.CallsOf("enable", mark), enables(true));
+            EXPECT_FALSE(w.ended);
+        });
+    }
+}
+
+TEST(CalcDialogNotice, ShowsInTheReadoutAndStartsTheTimer) {
+    struct Case {
+        std::string_view keys;
+        std::string_view notice;
+    };
+    const Case cases[] = {{"5 / 0 =", kNoticeDivideByZero}, {"0 . INV", kNoticeZeroDenominator}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.keys);
+        Calculator calc;
+        calc.Run([&](FakeDialogWindow& w) {
+            const std::size_t mark = w.calls.size();
+            Click(w, c.keys);
+            EXPECT_EQ(w.texts[IDC_READOUT], c.notice);
+            std::vector<testing::Call> last_two;
+            for (const auto& call : std::span(w.calls).subspan(mark))
+                if (call.op == "kill-timer" || call.op == "set-timer") last_two.push_back(call);
+            ASSERT_GE(last_two.size(), 2u);
+            last_two.erase(last_two.begin(), last_two.end() - 2);
+            EXPECT_EQ(last_two, (std::vector<testing::Call>{{"kill-timer", IDT_NOTICE},
+                                                            {"set-timer", IDT_NOTICE, 2000}}));
+        });
+    }
+}
+
+TEST(CalcDialogNotice, ASecondNoticeRestartsTheTimeAndExpiryShowsTheValueAtOnce) {
+    Calculator calc;
+    calc.Run([&](FakeDialogWindow& w) {
+        Type(w, {48, 190, 82});  // 0 . R: a keyed decimal zero has no reciprocal
+        w.Advance(1500);
+        w.Key(82);
+        w.handler().OnTimer(IDT_NOTICE + 1);  // not ours: changes nothing
+        w.Advance(1900);                      // 3400 ms
+        EXPECT_TRUE(w.TimerRunning(IDT_NOTICE));
+        EXPECT_EQ(w.texts[IDC_READOUT], kNoticeZeroDenominator);
+        w.Advance(100);  // 3500 ms
+        EXPECT_FALSE(w.TimerRunning(IDT_NOTICE));
+        EXPECT_EQ(w.texts[IDC_READOUT], Expected("0 . INV INV TICK").state().readoutText);
+        w.Advance(10000);
+        EXPECT_EQ(w.CallsOf("on-timer").size(), 1u);
+        EXPECT_EQ(Describe(calc.dialog), Describe(Expected("0 . INV INV TICK")));
+    });
+}
+
+TEST(CalcDialogNotice, ClearingTheEntryEndsTheNotice) {
+    Calculator calc;
+    calc.Run([&](FakeDialogWindow& w) {
+        Click(w, "5 / 0 +");
+        ASSERT_EQ(w.texts[IDC_READOUT], kNoticeDivideByZero);
+        Click(w, "7");  // a digit after a result clears the entry first
+        EXPECT_FALSE(w.TimerRunning(IDT_NOTICE));
+        EXPECT_EQ(w.texts[IDC_READOUT], Expected("5 / 0 + 7").state().readoutText);
+        w.Advance(5000);
+        EXPECT_TRUE(w.CallsOf("on-timer").empty());
+    });
+}
+
+TEST(CalcDialogFields, ATextIsSetOnlyWhenItChangesAndLimitsAreSetEachUpdate) {
+    Calculator calc;
+    calc.Run([&](FakeDialogWindow& w) {
+        Click(w, "3 BAR 2 1");
+        const int sets = w.TextSets();
+        const std::size_t drawn = w.drawings.size();
+        auto& h = w.handler();
+        h.OnPaint();
+        h.OnCtlColorStatic();
+        h.OnActivate(true);
+        h.OnPaint();
+        EXPECT_EQ(w.TextSets(), sets);
+        EXPECT_EQ(w.drawings.size(), drawn + 4);
+        h.OnActivate(false);
+        EXPECT_EQ(w.drawings.size(), drawn + 4);
+
+        // 3/21 to 3/211 changes the readout only; the kind stays a proper fraction.
+        const auto before = w.text_sets;
+        Click(w, "1");
+        EXPECT_EQ(w.text_sets[IDC_READOUT], before.at(IDC_READOUT) + 1);
+        for (const int id : {IDC_KIND, IDC_OPERATOR, IDC_MEMORYINDICATOR})
+            EXPECT_EQ(w.text_sets[id], before.count(id) ? before.at(id) : 0) << id;
+
+        std::set<std::pair<int, int>> limits;
+        for (const auto& c : w.CallsOf("limit"))
+            limits.insert({c.id, c.value});
+        EXPECT_EQ(limits, (std::set<std::pair<int, int>>{
+                              {IDC_KIND, 3}, {IDC_OPERATOR, 1}, {IDC_MEMORYINDICATOR, 1}}));
+    });
+}
+
+TEST(CalcDialogPaint, DrawsTheRepresentationIntoTheDisplayAndValidatesIt) {
+    struct Case {
+        std::string_view keys;
+        Rep rep;
+    };
+    const Case cases[] = {
+        {"3 BAR 2 + 6 BAR 1 =", REP_FRACTION},
+        {"2 BAR 7 = =", REP_MIXED},
+        {"1 / 3 = = =", REP_DECIMAL},    // one line
+        {"1 / 9 7 = = =", REP_DECIMAL},  // two lines
+        {"1 2 3 4 5 6 7", REP_INTEGER},  // with marks
+        {kOverflow, REP_ERROR},
+    };
+    for (const auto& [keys, rep] : cases) {
+        SCOPED_TRACE(keys);
+        Calculator calc;
+        calc.Run([&](FakeDialogWindow& w) {
+            Click(w, keys);
+            const std::size_t mark = w.calls.size();
+            w.handler().OnPaint();
+            const HeadlessCalculator expected = Expected(keys);
+            ASSERT_EQ(expected.state().entryRep, rep);
+            RecordingCanvas canvas;
+            tomaro::PaintDisplay(expected.model(), expected.state().entryRep, canvas);
+            ASSERT_FALSE(w.drawings.empty());
+            EXPECT_EQ(w.drawings.back().control, IDC_DISPLAY);
+            EXPECT_TRUE(w.drawings.back().validated);
+            EXPECT_EQ(OpStrings(w.drawings.back().ops), OpStrings(canvas.ops()));
+            EXPECT_EQ(w.drawings.back().ops.front().kind, PaintOp::Fill);
+            EXPECT_EQ(w.calls[mark], (testing::Call{"dc", IDC_DISPLAY}));
+        });
+    }
+}
+
+TEST(CalcDialogPaint, NothingIsDrawnOrSetWhileMinimised) {
+    Calculator calc;
+    calc.Run([&](FakeDialogWindow& w) {
+        w.minimised = true;
+        const std::size_t mark = w.calls.size();
+        Click(w, "7");
+        w.handler().OnPaint();
+        for (const auto& c : std::span(w.calls).subspan(mark))
+            EXPECT_TRUE(c.op != "dc" && c.op != "text" && c.op != "accessible") << c.op;
+        w.minimised = false;
+        w.handler().OnActivate(true);
+        EXPECT_EQ(w.texts[IDC_READOUT], Expected("7").state().readoutText);
+        EXPECT_EQ(w.accessible[IDC_DISPLAY], "7");
+    });
+}
+
+TEST(CalcDialogMenus, ContextMenuAtThePointerOrBesideTheClientOrigin) {
+    struct Case {
+        platform::Point asked, shown;
+    };
+    const Case cases[] = {
+        {{150, 200}, {150, 200}}, {platform::kKeyboardMenuPoint, {305, 125}}, {{-1, 40}, {-1, 40}}};
+    for (const Case& c : cases) {
+        Calculator calc;
+        calc.Run([&](FakeDialogWindow& w) {
+            w.handler().OnContextMenu(c.asked);
+            ASSERT_EQ(w.popups.size(), 1u);
+            const std::vector<std::pair<int, std::string>> items = {{32775, "バージョン情報(&A)"},
+                                                                    {32774, "終了(&X)"}};
+            EXPECT_EQ(w.popups[0].first, items);
+            EXPECT_EQ(w.popups[0].second, c.shown) << c.asked.x << ',' << c.asked.y;
+        });
+    }
+}
+
+TEST(CalcDialogMenus, ExitEndsWith2AndOkAndCancelTakeThePlatformPath) {
+    for (const int id : {ID_MENU_EXIT, IDCANCEL, IDOK}) {
+        SCOPED_TRACE(id);
+        Calculator calc;
+        bool handled = true;
+        const int result = calc.Run([&](FakeDialogWindow& w) {
+            Click(w, "4");
+            if (id != ID_MENU_EXIT) handled = w.handler().OnCommand(id);
+            w.Click(id);
+        });
+        EXPECT_EQ(handled, id == ID_MENU_EXIT);
+        EXPECT_EQ(result, id == ID_MENU_EXIT ? IDCANCEL : id);
+    }
+}
+
+TEST(CalcDialogMenus, AboutBoxOpensFromBothMenusAndLeavesTheCalculatorAsItWas) {
+    struct Way {
+        std::string name;
+        std::function<bool(platform::DialogHandler&)> open;
+    };
+    std::vector<Way> ways = {{"menu", [](auto& h) { return h.OnCommand(ID_MENU_ABOUT); }}};
+    for (int id = 16; id <= 31; ++id)
+        ways.push_back({"sys " + std::to_string(id), [id](auto& h) { return h.OnSysCommand(id); }});
+
+    for (const Way& way : ways) {
+        for (const std::string_view keys : {std::string_view("3 BAR 2 M+ 5 / 0 ="), kOverflow}) {
+            SCOPED_TRACE(way.name + " after " + std::string(keys));
+            Calculator calc;
+            int about_runs = 0;
+            calc.platform.scripts[IDD_ABOUTBOX] = [&](FakeDialogWindow& about) {
+                ++about_runs;
+                EXPECT_NE(dynamic_cast<CAboutDlg*>(&about.handler()), nullptr);
+                about.Key(13);  // the box's default button, OK
+            };
+            calc.Run([&](FakeDialogWindow& w) {
+                Click(w, keys);
+                const std::string before = Describe(calc.dialog);
+                const std::size_t mark = w.calls.size();
+                EXPECT_TRUE(way.open(w.handler()));
+                EXPECT_EQ(Describe(calc.dialog), before);
+                EXPECT_EQ(w.calls.size(), mark);
+                EXPECT_FALSE(w.ended);
+            });
+            EXPECT_EQ(about_runs, 1);
+            EXPECT_EQ(calc.platform.opened, (std::vector<int>{IDD_CALC_DIALOG, IDD_ABOUTBOX}));
+            EXPECT_EQ(calc.platform.init_results, (std::vector<bool>{true, true}));
+            EXPECT_EQ(calc.platform.results, (std::vector<int>{IDOK, IDCANCEL}));
+        }
+    }
+}
+
+TEST(CalcDialogMenus, OtherSystemCommandsGoToTheDefault) {
+    for (const int id : {0, 15, 32, 0xF060}) {
+        Calculator calc;
+        calc.Run([&](FakeDialogWindow& w) { EXPECT_FALSE(w.handler().OnSysCommand(id)) << id; });
+        EXPECT_EQ(calc.platform.opened, std::vector<int>{IDD_CALC_DIALOG}) << id;
+    }
+}
+
+TEST(CalcApp, RunsTheCalculatorOnceAndEnds) {
+    FakePlatform platform;
+    int sessions = 0;
+    platform.scripts[IDD_CALC_DIALOG] = [&](FakeDialogWindow& w) {
+        ++sessions;
+        EXPECT_NE(dynamic_cast<CCalcDlg*>(&w.handler()), nullptr);
+        w.Click(ID_MENU_EXIT);
+    };
+    CCalcApp app;
+    EXPECT_FALSE(app.InitInstance(platform));
+    EXPECT_EQ(platform.opened, std::vector<int>{IDD_CALC_DIALOG});
+    EXPECT_EQ(sessions, 1);
+}
+
+}  // namespace
+}  // namespace tomaro
