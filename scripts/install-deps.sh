@@ -2,7 +2,12 @@
 # Installs the Debian 12 packages that building and testing Tomaro needs, if any are missing.
 set -euo pipefail
 
-packages=(g++ cmake make libgtest-dev libbenchmark-dev)
+packages=(
+    g++ cmake make libgtest-dev libbenchmark-dev  # build and unit tests
+    qt6-base-dev qt6-qpa-plugins libxcb1-dev fonts-ipafont-gothic  # the window, its font, its keyboard
+    xvfb xauth xdotool imagemagick python3-xlib  # the window's smoke test and benchmark
+    desktop-file-utils appstream dpkg-dev  # checks of the desktop files and the package
+)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,0 +1,317 @@
+#include "platform/qt/qt_dialog_window.hpp"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+#include "platform/qt/display_widget.hpp"
+#include "platform/qt/icons.hpp"
+
+namespace tomaro::platform::qt {
+namespace {
+
+constexpr std::uint32_t kButtonTypeMask = 0xF;   // BS_TYPEMASK
+constexpr std::uint32_t kStaticTypeMask = 0x1F;  // SS_TYPEMASK
+constexpr std::uint32_t kEditAlignMask = 0x3;    // ES_LEFT, ES_CENTER, ES_RIGHT
+constexpr std::uint32_t kEditCentre = 0x1;
+constexpr int kIconPixels = 32;  // an icon static shows the icon at the standard icon size
+
+QString FromUtf8(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// A static control's text as Windows shows it: "&&" is one ampersand, a single "&" only
+// marks the next letter as the mnemonic.
+QString WithoutMnemonics(const QString& text) {
+    QString shown;
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'&' && i + 1 < text.size()) ++i;
+        shown += text[i];
+    }
+    return shown;
+}
+
+Qt::WindowFlags WindowFlagsOf(const DialogTemplate& t) {
+    // An application window has its own taskbar entry, which a dialog-type window may lack.
+    Qt::WindowFlags flags = (t.exStyle & style::kExAppWindow) != 0 ? Qt::Window : Qt::Dialog;
+    flags |= Qt::CustomizeWindowHint;
+    if (t.has(style::kCaption)) flags |= Qt::WindowTitleHint;
+    if (t.has(style::kSystemMenu)) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (t.has(style::kMinimizeBox)) flags |= Qt::WindowMinimizeButtonHint;
+    return flags;
+}
+
+QFont DialogFont(const DialogTemplate& t) {
+    QFont font(FromUtf8(t.fontName));
+    font.setPointSize(t.fontPointSize);
+    return font;
+}
+
+BaseUnits BaseUnitsOf(const QFont& font) {
+    const QFontMetrics metrics(font);
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    return {HorizontalBaseUnit(letters), metrics.height()};
+}
+
+}  // namespace
+
+QtDialogWindow::QtDialogWindow(const DialogTemplate& t, DialogHandler& handler, QWidget* owner)
+    : QDialog(owner, WindowFlagsOf(t)), template_(t), handler_(handler) {
+    setWindowTitle(FromUtf8(t.caption));
+    const QFont font = DialogFont(t);
+    setFont(font);
+    units_ = BaseUnitsOf(font);
+    const PixelRect client = ToPixels(t.rect, units_);
+    setFixedSize(client.width, client.height);
+    for (const ControlTemplate& c : t.controls)
+        CreateControl(c);
+}
+
+QtDialogWindow::~QtDialogWindow() = default;
+
+void QtDialogWindow::CreateControl(const ControlTemplate& c) {
+    const PixelRect r = ToPixels(c.rect, units_);
+    QRect place(r.x, r.y, r.width, r.height);
+    const Qt::FocusPolicy focus = c.has(style::kTabStop) ? Qt::StrongFocus : Qt::ClickFocus;
+    const QString text = FromUtf8(c.text);
+    QWidget* widget = nullptr;
+    DisplayWidget* display = nullptr;
+    bool static_type = false;  // paints as a static control: asks the dialog for its colours
+
+    switch (c.kind) {
+        case ControlKind::Button: {
+            auto* button = new QPushButton(text, this);
+            // Enter must never click a focused button behind the key map's back, so no
+            // button is auto-default; the template's default button alone is the default.
+            button->setAutoDefault(false);
+            button->setDefault((c.style & kButtonTypeMask) == style::kDefaultPushButton);
+            button->setAccessibleName(WithoutMnemonics(text));
+            button->setFocusPolicy(focus);
+            if (c.id != kNoId)
+                connect(button, &QPushButton::clicked, this, [this, id = c.id] { Command(id); });
+            widget = button;
+            break;
+        }
+        case ControlKind::Edit: {
+            auto* edit = new QLineEdit(text, this);
+            edit->setReadOnly(c.has(style::kEditReadOnly));
+            const std::uint32_t align = c.style & kEditAlignMask;
+            edit->setAlignment(align == style::kEditRight ? Qt::AlignRight | Qt::AlignVCenter
+                               : align == kEditCentre     ? Qt::AlignHCenter | Qt::AlignVCenter
+                                                          : Qt::AlignLeft | Qt::AlignVCenter);
+            edit->setFrame(c.has(style::kBorder) || (c.exStyle & style::kExClientEdge) != 0);
+            edit->setFocusPolicy(focus);
+            if (edit->isReadOnly()) {
+                // A read-only field has the ground of a static control, not of an input.
+                QPalette palette = edit->palette();
+                palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+                edit->setPalette(palette);
+                static_type = true;
+            }
+            widget = edit;
+            break;
+        }
+        case ControlKind::Static: {
+            const std::uint32_t type = c.style & kStaticTypeMask;
+            if (type == style::kStaticWhiteRect) {
+                display = new DisplayWidget((c.exStyle & style::kExClientEdge) != 0, this);
+                widget = display;
+            } else if (type == style::kStaticIcon) {
+                auto* label = new QLabel(this);
+                label->setPixmap(IconOf(c.iconId).pixmap(kIconPixels, kIconPixels));
+                place.setSize(QSize(kIconPixels, kIconPixels));  // an icon static takes its size
+                widget = label;
+                static_type = true;
+            } else {
+                auto* label = new QLabel(this);
+                label->setTextFormat(Qt::PlainText);
+                label->setText(c.has(style::kStaticNoPrefix) ? text : WithoutMnemonics(text));
+                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+                widget = label;
+                static_type = true;
+            }
+            break;
+        }
+    }
+
+    widget->setGeometry(place);
+    if (display) display->ResizeImage();
+    widget->lower();  // the template's first control is the top of the z-order
+    if (!c.has(style::kVisible)) widget->hide();
+    if (static_type) widget->installEventFilter(this);
+    if (c.id != kNoId) {
+        widget->setProperty("controlId", c.id);
+        widget->setObjectName(QString::number(c.id));
+        controls_.insert(c.id, widget);
+    }
+}
+
+QWidget* QtDialogWindow::Control(int id) const {
+    return controls_.value(id, nullptr);
+}
+
+DisplayWidget* QtDialogWindow::Display(int id) const {
+    return qobject_cast<DisplayWidget*>(Control(id));
+}
+
+void QtDialogWindow::FocusFirstTabStop() {
+    for (const ControlTemplate& c : template_.controls) {
+        if (!c.has(style::kTabStop) || c.id == kNoId) continue;
+        if (QWidget* widget = Control(c.id); widget && widget->isEnabled()) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+}
+
+void QtDialogWindow::Command(int id) {
+    if (!handler_.OnCommand(id) && (id == IDOK || id == IDCANCEL)) done(id);
+}
+
+int QtDialogWindow::InputLimit(int id) const {
+    return input_limits_.value(id, 0);
+}
+
+void QtDialogWindow::EnableControl(int id, bool enabled) {
+    if (QWidget* widget = Control(id)) widget->setEnabled(enabled);
+}
+
+// Qt's own rules apply: a disabled widget does not take the focus.
+void QtDialogWindow::SetFocus(int id) {
+    if (QWidget* widget = Control(id)) widget->setFocus(Qt::OtherFocusReason);
+}
+
+std::string QtDialogWindow::ControlText(int id) {
+    QWidget* widget = Control(id);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) return edit->text().toStdString();
+    if (auto* button = qobject_cast<QPushButton*>(widget)) return button->text().toStdString();
+    if (auto* label = qobject_cast<QLabel*>(widget)) return label->text().toStdString();
+    return {};
+}
+
+void QtDialogWindow::SetControlText(int id, std::string_view utf8) {
+    QWidget* widget = Control(id);
+    const QString text = FromUtf8(utf8);
+    if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
+        edit->setText(text);
+        edit->setCursorPosition(0);  // a text too long for the field shows its beginning
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        button->setText(text);
+    } else if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(text);
+    }
+}
+
+// Only kept: QLineEdit::setMaxLength would also cut the texts the program sets (the kind
+// labels are longer than their limit), and the fields are read-only, so there is no typing
+// to bound.
+void QtDialogWindow::SetInputLimit(int id, int limit) {
+    input_limits_.insert(id, limit);
+}
+
+void QtDialogWindow::SetAccessibleText(int id, std::string_view utf8) {
+    if (QWidget* widget = Control(id)) widget->setAccessibleName(FromUtf8(utf8));
+}
+
+void QtDialogWindow::SetTimer(int timer_id, int milliseconds) {
+    std::unique_ptr<QTimer>& timer = timers_[timer_id];
+    if (!timer) {
+        timer = std::make_unique<QTimer>();
+        timer->setTimerType(Qt::PreciseTimer);
+        connect(timer.get(), &QTimer::timeout, this,
+                [this, timer_id] { handler_.OnTimer(timer_id); });
+    }
+    timer->start(milliseconds);  // a running timer starts its period afresh
+}
+
+void QtDialogWindow::KillTimer(int timer_id) {
+    if (const auto it = timers_.find(timer_id); it != timers_.end()) it->second->stop();
+}
+
+bool QtDialogWindow::TimerActive(int timer_id) const {
+    const auto it = timers_.find(timer_id);
+    return it != timers_.end() && it->second->isActive();
+}
+
+void QtDialogWindow::TrackPopupMenu(std::span<const MenuItem> items, Point screen) {
+    QMenu menu(this);
+    for (const MenuItem& item : items) {
+        if (item.separator()) {
+            menu.addSeparator();
+        } else {
+            menu.addAction(FromUtf8(item.text))->setData(item.id);  // "&" marks the mnemonic
+        }
+    }
+    const QAction* chosen = menu.exec(QPoint(screen.x, screen.y));
+    if (!chosen) return;
+    // The choice arrives as a command after the menu has gone, as a posted message would.
+    QMetaObject::invokeMethod(
+        this, [this, id = chosen->data().toInt()] { Command(id); }, Qt::QueuedConnection);
+}
+
+Point QtDialogWindow::ClientOrigin() {
+    const QPoint origin = mapToGlobal(QPoint(0, 0));
+    return {origin.x(), origin.y()};
+}
+
+// Window managers on Linux give a program no way to add items to the window menu.
+bool QtDialogWindow::HasSystemMenu() {
+    return false;
+}
+
+// Never called, since there is no system menu to add to (HasSystemMenu).
+void QtDialogWindow::AppendSystemMenu(const MenuItem&) {}
+
+void QtDialogWindow::SetBigIcon(int icon_id) {
+    setWindowIcon(IconOf(icon_id));
+}
+
+// The window manager draws the minimised window's icon; the program draws nothing then.
+bool QtDialogWindow::PaintMinimised() {
+    return isMinimized();
+}
+
+std::unique_ptr<DeviceContext> QtDialogWindow::GetDeviceContext(int control_id) {
+    DisplayWidget* display = Display(control_id);
+    if (!display) return nullptr;
+    return std::make_unique<QtDeviceContext>(*display);
+}
+
+void QtDialogWindow::EndDialog(int result) {
+    done(result);
+}
+
+bool QtDialogWindow::event(QEvent* event) {
+    const bool handled = QDialog::event(event);
+    if (event->type() == QEvent::WindowActivate) handler_.OnActivate(true);
+    if (event->type() == QEvent::WindowDeactivate) handler_.OnActivate(false);
+    return handled;
+}
+
+bool QtDialogWindow::eventFilter(QObject* watched, QEvent* event) {
+    // Watched are the static-type controls (a read-only field too, never the display): one
+    // is about to paint, which on Windows is its colour request.
+    if (event->type() == QEvent::Paint) handler_.OnCtlColorStatic();
+    return QDialog::eventFilter(watched, event);
+}
+
+void QtDialogWindow::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    handler_.OnPaint();
+}
+
+// A right-click on the dialog, a button or the display arrives here (the read-only fields
+// keep their own edit menu). The keyboard's request comes with its key press instead.
+void QtDialogWindow::contextMenuEvent(QContextMenuEvent* event) {
+    if (event->reason() == QContextMenuEvent::Keyboard) return;
+    handler_.OnContextMenu({event->globalPos().x(), event->globalPos().y()});
+}
+
+}  // namespace tomaro::platform::qt

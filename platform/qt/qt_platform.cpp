@@ -1,0 +1,81 @@
+#include "platform/qt/qt_platform.hpp"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QFont>
+#include <QKeyEvent>
+#include <QWindow>
+#include <algorithm>
+
+#include "platform/qt/keyboard_layout.hpp"
+
+namespace tomaro::platform::qt {
+
+QtPlatform::QtPlatform() : layout_(DetectKeyboardLayout()) {
+    // IPAPGothic is drawn to the dialog font's metrics; without it fontconfig picks a Latin
+    // font with borrowed kana and the layout drifts.
+    QFont::insertSubstitution(QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"));
+    qApp->installEventFilter(this);
+}
+
+QtPlatform::~QtPlatform() {
+    if (qApp) qApp->removeEventFilter(this);
+}
+
+int QtPlatform::DoModal(const DialogTemplate& t, DialogHandler& handler) {
+    const std::unique_ptr<QtDialogWindow> dialog = Open(t, handler);
+    if (!dialog) return -1;
+    return dialog->exec();
+}
+
+std::unique_ptr<QtDialogWindow> QtPlatform::Open(const DialogTemplate& t, DialogHandler& handler) {
+    auto dialog = std::make_unique<QtDialogWindow>(t, handler, RunningDialog());
+    QtDialogWindow* raw = dialog.get();
+    running_.push_back(raw);
+    connect(raw, &QObject::destroyed, this, [this, raw] {
+        running_.erase(std::remove(running_.begin(), running_.end(), raw), running_.end());
+    });
+    if (handler.OnInitDialog(*dialog)) dialog->FocusFirstTabStop();
+    return dialog;
+}
+
+QtDialogWindow* QtPlatform::RunningDialog() const {
+    return running_.empty() ? nullptr : running_.back();
+}
+
+// Plays the part of PreTranslateMessage. One key press visits the dialog's QWindow first,
+// then the focused widget and its parents; the QWindow alone is acted on, and a key taken
+// there goes no further: QDialog never sees Enter or Escape, nor a button Space.
+bool QtPlatform::eventFilter(QObject* receiver, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::ContextMenu) return false;
+    QtDialogWindow* dialog = RunningDialog();
+    if (!dialog) return false;
+
+    if (type == QEvent::ContextMenu) {
+        // The Menu key's own request is answered with its key press below; drop the one the
+        // window system makes of it, which would go to the focused widget.
+        const bool ours =
+            receiver == dialog->windowHandle() ||
+            (receiver->isWidgetType() && static_cast<QWidget*>(receiver)->window() == dialog);
+        return ours &&
+               static_cast<QContextMenuEvent*>(event)->reason() == QContextMenuEvent::Keyboard;
+    }
+
+    if (!receiver->isWindowType() || receiver != dialog->windowHandle()) return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    // Alt combinations are system keys and keep their usual meaning.
+    if ((key->modifiers() & Qt::AltModifier) || key->key() == Qt::Key_Alt ||
+        key->key() == Qt::Key_AltGr)
+        return false;
+    if (key->key() == Qt::Key_Menu ||
+        (key->key() == Qt::Key_F10 && (key->modifiers() & Qt::ShiftModifier))) {
+        dialog->handler().OnContextMenu(kKeyboardMenuPoint);
+        return true;
+    }
+    const int virtual_key = VirtualKeyOf(key->key(), (key->modifiers() & Qt::KeypadModifier) != 0,
+                                         key->nativeScanCode(), layout_);
+    return dialog->handler().PreTranslateKeyDown(virtual_key);
+}
+
+}  // namespace tomaro::platform::qt
