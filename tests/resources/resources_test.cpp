@@ -1,0 +1,375 @@
+// The dialog templates, menu, strings and version against the layout a person reads off the
+// keypad, and the dialog-unit arithmetic against hand-computed values.
+#include "resources/resources.hpp"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "shell/button_commands.hpp"
+
+namespace tomaro {
+namespace {
+
+using namespace style;
+
+constexpr int kDialogWidth = 195;
+constexpr int kDialogHeight = 155;
+
+// The keypad as drawn: four rows under the top row, seven columns; "0" spans two columns.
+constexpr int kColumns[] = {5, 35, 60, 85, 110, 140, 165};
+constexpr int kRows[] = {71, 91, 111, 131};
+constexpr int kButtonWidth = 25;
+constexpr int kButtonHeight = 20;
+
+struct GridCell {
+    int id;
+    int row;     // index into kRows
+    int column;  // index into kColumns
+    int columns_spanned = 1;
+};
+
+constexpr GridCell kGrid[] = {
+    {IDC_MEMORYCLEAR, 0, 0},    {IDC_DIGIT7, 0, 1},      {IDC_DIGIT8, 0, 2},
+    {IDC_DIGIT9, 0, 3},         {IDC_RECIPROCAL, 0, 4},  {IDC_DIVIDE, 0, 5},
+    {IDC_MEMORYRECALL, 1, 0},   {IDC_DIGIT4, 1, 1},      {IDC_DIGIT5, 1, 2},
+    {IDC_DIGIT6, 1, 3},         {IDC_FRACTIONBAR, 1, 4}, {IDC_MULTIPLY, 1, 5},
+    {IDC_MEMORYSUBTRACT, 2, 0}, {IDC_DIGIT1, 2, 1},      {IDC_DIGIT2, 2, 2},
+    {IDC_DIGIT3, 2, 3},         {IDC_SIGN, 2, 4},        {IDC_SUBTRACT, 2, 5},
+    {IDC_MEMORYADD, 3, 0},      {IDC_DIGIT0, 3, 1, 2},   {IDC_TRIPLEZERO, 3, 3},
+    {IDC_POINT, 3, 4},          {IDC_ADD, 3, 5},         {IDC_EQUALS, 3, 6},
+};
+
+const ControlTemplate& Control(int id) {
+    const ControlTemplate* c = CalcDialogTemplate().control(id);
+    if (c == nullptr) throw std::runtime_error("no control " + std::to_string(id));
+    return *c;
+}
+
+std::vector<int> ButtonIds(const DialogTemplate& t) {
+    std::vector<int> ids;
+    for (const ControlTemplate& c : t.controls)
+        if (c.kind == ControlKind::Button) ids.push_back(c.id);
+    return ids;
+}
+
+bool Overlap(const DluRect& a, const DluRect& b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height &&
+           b.y < a.y + a.height;
+}
+
+TEST(CalcDialogTemplate, KeypadButtonsSitOnTheGrid) {
+    for (const GridCell& cell : kGrid) {
+        SCOPED_TRACE(cell.id);
+        const ControlTemplate& c = Control(cell.id);
+        EXPECT_EQ(c.kind, ControlKind::Button);
+        EXPECT_EQ(c.rect.x, kColumns[cell.column]);
+        EXPECT_EQ(c.rect.y, kRows[cell.row]);
+        // A spanning button reaches as far as the last column it covers.
+        const int last = cell.column + cell.columns_spanned - 1;
+        EXPECT_EQ(c.rect.x + c.rect.width, kColumns[last] + kButtonWidth);
+        EXPECT_EQ(c.rect.height, kButtonHeight);
+    }
+}
+
+TEST(CalcDialogTemplate, TopRowHoldsTheClearKeysSideBySide) {
+    const ControlTemplate& all_clear = Control(IDC_ALLCLEAR);
+    const ControlTemplate& clear_entry = Control(IDC_CLEARENTRY);
+    const ControlTemplate& backspace = Control(IDC_BACKSPACE);
+    EXPECT_EQ(all_clear.rect.x, 5);
+    EXPECT_EQ(all_clear.rect.width, 40);
+    for (const ControlTemplate* c : {&all_clear, &clear_entry, &backspace}) {
+        EXPECT_EQ(c->kind, ControlKind::Button);
+        EXPECT_EQ(c->rect.y, 45);
+        EXPECT_EQ(c->rect.height, kButtonHeight);
+    }
+    EXPECT_EQ(clear_entry.rect.x, all_clear.rect.x + all_clear.rect.width);
+    EXPECT_EQ(backspace.rect.x, clear_entry.rect.x + clear_entry.rect.width);
+    EXPECT_EQ(backspace.rect.width, kButtonWidth);
+}
+
+TEST(CalcDialogTemplate, EveryButtonIsOnTheKeypad) {
+    std::set<int> placed = {IDC_ALLCLEAR, IDC_CLEARENTRY, IDC_BACKSPACE};
+    for (const GridCell& cell : kGrid)
+        EXPECT_TRUE(placed.insert(cell.id).second) << cell.id << " placed twice";
+    const std::vector<int> buttons = ButtonIds(CalcDialogTemplate());
+    EXPECT_EQ(std::set<int>(buttons.begin(), buttons.end()), placed);
+    EXPECT_EQ(buttons.size(), placed.size()) << "a button appears twice in the template";
+}
+
+TEST(CalcDialogTemplate, DisplayAndFieldsLieAboveTheKeypad) {
+    const ControlTemplate& display = Control(IDC_DISPLAY);
+    EXPECT_EQ(display.kind, ControlKind::Static);
+    EXPECT_EQ(display.rect.y, 0);
+    EXPECT_EQ(display.rect.y + display.rect.height, 30);
+    EXPECT_TRUE(display.has(kStaticWhiteRect));
+    EXPECT_EQ(display.exStyle & kExClientEdge, kExClientEdge);
+
+    // Left to right in one row under the display, read-only and right-aligned.
+    const int fields[] = {IDC_MEMORYINDICATOR, IDC_READOUT, IDC_KIND, IDC_OPERATOR};
+    int previous_x = -1;
+    for (const int id : fields) {
+        SCOPED_TRACE(id);
+        const ControlTemplate& f = Control(id);
+        EXPECT_EQ(f.kind, ControlKind::Edit);
+        EXPECT_EQ(f.rect.y, 30);
+        EXPECT_GT(f.rect.x, previous_x);
+        EXPECT_TRUE(f.has(kEditReadOnly | kEditRight | kBorder));
+        previous_x = f.rect.x;
+    }
+    EXPECT_EQ(Control(IDC_MEMORYINDICATOR).rect.x, display.rect.x);
+    const ControlTemplate& op = Control(IDC_OPERATOR);
+    EXPECT_EQ(op.rect.x + op.rect.width, display.rect.x + display.rect.width);
+    // Only the readout scrolls: it is the one field whose text can outgrow it.
+    EXPECT_TRUE(Control(IDC_READOUT).has(kEditAutoHScroll));
+    EXPECT_FALSE(Control(IDC_KIND).has(kEditAutoHScroll));
+}
+
+TEST(CalcDialogTemplate, EveryControlLiesInsideTheDialog) {
+    const DialogTemplate& t = CalcDialogTemplate();
+    EXPECT_EQ(t.rect.width, kDialogWidth);
+    EXPECT_EQ(t.rect.height, kDialogHeight);
+    for (const ControlTemplate& c : t.controls) {
+        SCOPED_TRACE(c.id);
+        EXPECT_GE(c.rect.x, 0);
+        EXPECT_GE(c.rect.y, 0);
+        EXPECT_GT(c.rect.width, 0);
+        EXPECT_GT(c.rect.height, 0);
+        EXPECT_LE(c.rect.x + c.rect.width, kDialogWidth);
+        EXPECT_LE(c.rect.y + c.rect.height, kDialogHeight);
+    }
+}
+
+// Neighbours touch; the only overlaps are the borders that the readout, the kind label and
+// the operator field share, one dialog unit each.
+TEST(CalcDialogTemplate, OnlyTheFieldBordersOverlap) {
+    const std::set<std::pair<int, int>> shared_borders = {
+        {IDC_READOUT, IDC_KIND},
+        {IDC_KIND, IDC_OPERATOR},
+    };
+    std::set<std::pair<int, int>> overlapping;
+    const auto controls = CalcDialogTemplate().controls;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        for (std::size_t j = i + 1; j < controls.size(); ++j) {
+            if (!Overlap(controls[i].rect, controls[j].rect)) continue;
+            overlapping.insert(std::minmax(controls[i].id, controls[j].id));
+        }
+    }
+    std::set<std::pair<int, int>> expected;
+    for (const auto& [a, b] : shared_borders)
+        expected.insert(std::minmax(a, b));
+    EXPECT_EQ(overlapping, expected);
+    for (const auto& [left, right] : shared_borders) {
+        const DluRect& l = Control(left).rect;
+        EXPECT_EQ(l.x + l.width - Control(right).rect.x, 1) << left << " and " << right;
+    }
+}
+
+TEST(CalcDialogTemplate, OnlyEqualsTakesTheTabStopAndNoButtonIsDefault) {
+    const DialogTemplate& t = CalcDialogTemplate();
+    std::vector<int> tab_stops;
+    for (const ControlTemplate& c : t.controls) {
+        SCOPED_TRACE(c.id);
+        if (c.has(kTabStop)) tab_stops.push_back(c.id);
+        EXPECT_NE(c.id, IDOK);
+        EXPECT_NE(c.id, IDCANCEL);
+        EXPECT_TRUE(c.has(kChild | kVisible));
+        if (c.kind == ControlKind::Button) {
+            EXPECT_EQ(c.style & 0xF, kPushButton) << "not a plain push button";
+        }
+    }
+    EXPECT_EQ(tab_stops, std::vector<int>{IDC_EQUALS});
+}
+
+TEST(CalcDialogTemplate, WindowIsAFixedSizeCaptionedDialog) {
+    const DialogTemplate& t = CalcDialogTemplate();
+    constexpr std::uint32_t kMaximizeBox = 0x00010000;  // shares its bit with the tab stop
+    constexpr std::uint32_t kThickFrame = 0x00040000;
+    EXPECT_EQ(t.id, IDD_CALC_DIALOG);
+    EXPECT_EQ(t.caption, "Tomaro -Quillet-");
+    EXPECT_TRUE(t.has(kPopup | kCaption | kSystemMenu | kMinimizeBox | kModalFrame | kSetFont));
+    EXPECT_EQ(t.style & kMaximizeBox, 0u);
+    EXPECT_EQ(t.style & kThickFrame, 0u);
+    EXPECT_EQ(t.exStyle & kExAppWindow, kExAppWindow);
+    EXPECT_EQ(t.fontName, "ＭＳ Ｐゴシック");
+    EXPECT_EQ(t.fontPointSize, 9);
+}
+
+// Each caption runs the command a person would expect of it, and no two buttons share one.
+TEST(ButtonCommands, EveryButtonRunsTheCommandOfItsCaption) {
+    const std::map<std::string_view, Command> by_caption = {
+        {"A.C.", Command::AllClear},
+        {"><", Command::ClearEntry},
+        {"0", Command::Digit0},
+        {"1", Command::Digit1},
+        {"2", Command::Digit2},
+        {"3", Command::Digit3},
+        {"4", Command::Digit4},
+        {"5", Command::Digit5},
+        {"6", Command::Digit6},
+        {"7", Command::Digit7},
+        {"8", Command::Digit8},
+        {"9", Command::Digit9},
+        {"000", Command::TripleZero},
+        {".", Command::Point},
+        {"<-", Command::Backspace},
+        {"+ | -", Command::Sign},
+        {"~ | _", Command::FractionBar},
+        {"1/x", Command::Reciprocal},
+        {"+", Command::Add},
+        {"-", Command::Subtract},
+        {"*", Command::Multiply},
+        {"/", Command::Divide},
+        {"=", Command::Equals},
+        {"M+", Command::MemoryAdd},
+        {"M-", Command::MemorySubtract},
+        {"MR", Command::MemoryRecall},
+        {"MC", Command::MemoryClear},
+    };
+    std::set<Command> commands;
+    std::size_t buttons = 0;
+    for (const ControlTemplate& c : CalcDialogTemplate().controls) {
+        SCOPED_TRACE(std::string(c.text) + " " + std::to_string(c.id));
+        const std::optional<Command> command = CommandOfButton(c.id);
+        if (c.kind != ControlKind::Button) {
+            EXPECT_FALSE(command.has_value()) << "a field or the display runs a command";
+            continue;
+        }
+        ++buttons;
+        ASSERT_TRUE(command.has_value());
+        const auto expected = by_caption.find(c.text);
+        ASSERT_NE(expected, by_caption.end()) << "unexpected caption";
+        EXPECT_EQ(*command, expected->second);
+        commands.insert(*command);
+    }
+    EXPECT_EQ(buttons, by_caption.size());
+    EXPECT_EQ(commands.size(), by_caption.size());
+    EXPECT_FALSE(CommandOfButton(IDOK).has_value());
+    EXPECT_FALSE(CommandOfButton(0).has_value());
+}
+
+TEST(ButtonCommands, LockListIsEveryButtonButAllClearOnceInOrder) {
+    std::map<int, int> times;
+    for (const ControlId id : kLockedButtons)
+        ++times[id];
+    for (const int id : ButtonIds(CalcDialogTemplate())) {
+        SCOPED_TRACE(id);
+        EXPECT_EQ(times[id], id == IDC_ALLCLEAR ? 0 : 1);
+        times.erase(id);
+    }
+    EXPECT_TRUE(times.empty()) << "the lock list names a control that is not a button";
+
+    // The order in which the keypad is disabled and enabled again.
+    const std::vector<int> order = {1016, 1015, 1005, 1007, 1008, 1009, 1010, 1011, 1012,
+                                    1013, 1014, 1017, 1018, 1019, 1020, 1021, 1022, 1023,
+                                    1034, 1032, 1031, 1030, 1029, 1025, 1024, 1004};
+    EXPECT_EQ(std::vector<int>(kLockedButtons.begin(), kLockedButtons.end()), order);
+}
+
+TEST(AboutDialogTemplate, ShowsTheIconTheVersionAndOneOkButton) {
+    const DialogTemplate& t = AboutDialogTemplate();
+    EXPECT_EQ(t.id, IDD_ABOUTBOX);
+    EXPECT_FALSE(t.extended);
+    EXPECT_EQ(t.caption, "Tomaroのバージョン情報");
+    EXPECT_EQ(t.rect.width, 235);
+    EXPECT_EQ(t.rect.height, 55);
+    ASSERT_EQ(t.controls.size(), 4u);
+
+    const ControlTemplate& icon = t.controls[0];
+    EXPECT_TRUE(icon.has(kStaticIcon));
+    EXPECT_EQ(icon.iconId, IDR_MAINFRAME);
+
+    // The version line follows the version data, so that one change moves both.
+    EXPECT_EQ(t.controls[1].text, "Tomaro -Quillet- Version " + std::string(Version().version));
+    EXPECT_TRUE(t.controls[1].has(kStaticNoPrefix));
+    EXPECT_FALSE(t.controls[2].text.empty());
+
+    const ControlTemplate& ok = t.controls[3];
+    EXPECT_EQ(ok.id, IDOK);
+    EXPECT_EQ(ok.text, "OK");
+    EXPECT_TRUE(ok.has(kDefaultPushButton | kTabStop));
+    for (const ControlTemplate& c : t.controls) {
+        EXPECT_LE(c.rect.x + c.rect.width, t.rect.width) << c.text;
+        EXPECT_LE(c.rect.y + c.rect.height, t.rect.height) << c.text;
+    }
+}
+
+TEST(Version, AgreesWithTheBuildAndItsOwnNumbers) {
+    const VersionInfo& v = Version();
+    EXPECT_EQ(v.version, TOMARO_PROJECT_VERSION);
+    EXPECT_EQ(std::string(v.version), std::to_string(v.major) + "." + std::to_string(v.minor) +
+                                          "." + std::to_string(v.patch));
+    EXPECT_EQ(std::string(v.versionCommas),
+              std::to_string(v.major) + ", " + std::to_string(v.minor) + ", " +
+                  std::to_string(v.patch) + ", " + std::to_string(v.build));
+    EXPECT_EQ(v.fileDescription, "分数計算の出来る電卓です。");
+}
+
+// Windows converts with MulDiv, which rounds to the nearest pixel and halves away from zero.
+TEST(ToPixels, RoundsAsTheDialogManagerDoes) {
+    struct Case {
+        DluRect dlu;
+        BaseUnits units;
+        PixelRect pixels;
+    };
+    const Case cases[] = {
+        // 195 * 6 / 4 = 292.5, 155 * 12 / 8 = 232.5
+        {{0, 0, 195, 155}, {6, 12}, {0, 0, 293, 233}},
+        // 5 * 6 / 4 = 7.5, 45 * 12 / 8 = 67.5
+        {{5, 45, 40, 20}, {6, 12}, {8, 68, 60, 30}},
+        // 35 * 7 / 4 = 61.25, 131 * 15 / 8 = 245.625, 50 * 7 / 4 = 87.5, 20 * 15 / 8 = 37.5
+        {{35, 131, 50, 20}, {7, 15}, {61, 246, 88, 38}},
+        // 149 * 7 / 4 = 260.75, 30 * 15 / 8 = 56.25, 32 * 7 / 4 = 56, 12 * 15 / 8 = 22.5
+        {{149, 30, 32, 12}, {7, 15}, {261, 56, 56, 23}},
+        {{5, 30, 10, 12}, {8, 16}, {10, 60, 20, 24}},
+        // -5 * 6 / 4 = -7.5, -3 * 12 / 8 = -4.5: away from zero
+        {{-5, -3, 1, 1}, {6, 12}, {-8, -5, 2, 2}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(::testing::Message()
+                     << c.dlu.x << "," << c.dlu.y << " " << c.dlu.width << "x" << c.dlu.height
+                     << " @ " << c.units.horizontal << "/" << c.units.vertical);
+        EXPECT_EQ(ToPixels(c.dlu, c.units), c.pixels);
+    }
+}
+
+// The average of 52 letters, rounded half up: ((total / 26) + 1) / 2.
+TEST(HorizontalBaseUnit, AveragesTheFiftyTwoLetters) {
+    const std::pair<int, int> cases[] = {
+        {312, 6},  // exactly 6
+        {337, 6},  // 6.48
+        {338, 7},  // 6.5
+        {364, 7},  // exactly 7
+        {389, 7},  // 7.48
+        {390, 8},  // 7.5
+    };
+    for (const auto& [total, expected] : cases)
+        EXPECT_EQ(HorizontalBaseUnit(total), expected) << total;
+}
+
+TEST(Strings, OnlyTheAboutItemIsInTheTable) {
+    EXPECT_EQ(LoadString(IDS_ABOUTBOX), "このソフトのバージョン情報(&A)...");
+    for (const int id : {0, -1, 1, 100, 102, 103, 128, 32775})
+        EXPECT_EQ(LoadString(id), "") << id;
+}
+
+TEST(ContextMenu, OffersAboutThenExit) {
+    const auto items = ContextMenuPopup();
+    ASSERT_EQ(items.size(), 2u);
+    EXPECT_EQ(items[0].id, 32775);
+    EXPECT_EQ(items[0].text, "バージョン情報(&A)");
+    EXPECT_EQ(items[1].id, 32774);
+    EXPECT_EQ(items[1].text, "終了(&X)");
+    EXPECT_FALSE(items[0].separator());
+    EXPECT_FALSE(items[1].separator());
+}
+
+}  // namespace
+}  // namespace tomaro
