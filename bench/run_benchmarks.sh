@@ -23,3 +23,8 @@ cmake --build "$build_dir" -j2 --target tomaro-bench tomaro-key-mix tomaro-cli >
 echo
 echo "tomaro-cli --keys-from, 100,000 keys:"
 "${here}/cli_replay.sh" "$build_dir" 7
+echo
+echo "tomaro under Xvfb:"
+cmake --build "$build_dir" -j2 --target tomaro >/dev/null
+xvfb-run -a -s "-screen 0 1024x768x24" /usr/bin/python3 "${here}/window_bench.py" \
+    "${build_dir}/platform/qt/tomaro" 15 200 2>/dev/null
