@@ -8,10 +8,12 @@ tomaro=$1
 out=$2
 mkdir -p "$out"
 rm -f "$out"/*.png
+XDG_RUNTIME_DIR=$(mktemp -d)  # Qt wants one; a test machine may not have a session
+export XDG_RUNTIME_DIR
 
 "$tomaro" &
 pid=$!
-trap 'kill "$pid" 2>/dev/null || true' EXIT
+trap 'kill "$pid" 2>/dev/null || true; rm -rf "$XDG_RUNTIME_DIR"' EXIT
 
 wid=$(timeout 20 xdotool search --sync --onlyvisible --name '^Tomaro -Quillet-$' | head -n1)
 [ -n "$wid" ] || { echo "FAIL: the calculator window did not appear" >&2; exit 1; }
@@ -57,6 +59,5 @@ xdotool key x
 status=0
 timeout 10 tail --pid="$pid" -f /dev/null || { echo "FAIL: Exit did not end the program" >&2; exit 1; }
 wait "$pid" || status=$?
-trap - EXIT
 [ "$status" -eq 0 ] || { echo "FAIL: the program ended with status $status" >&2; exit 1; }
 echo "smoke test passed; screenshots in $out"
