@@ -12,6 +12,7 @@
 #include "shell/about_dialog.hpp"
 #include "shell/calc_app.hpp"
 #include "shell/key_map.hpp"
+#include "tests/support/button_words.hpp"
 #include "tests/support/fake_platform.hpp"
 #include "tests/support/key_replay.hpp"
 
@@ -29,37 +30,6 @@ const WindowSettings kSettings{.has_system_menu = true,
                                .client_rect = {0, 0, 220, 44},
                                .client_origin = {300, 120}};
 const DisplayGeometry kGeometry{220, 44, 7, 18};
-
-// Every button and the tomaro-cli word for the command it must run.
-const std::map<std::string, int> kButtons = {
-    {"0", IDC_DIGIT0},
-    {"1", IDC_DIGIT1},
-    {"2", IDC_DIGIT2},
-    {"3", IDC_DIGIT3},
-    {"4", IDC_DIGIT4},
-    {"5", IDC_DIGIT5},
-    {"6", IDC_DIGIT6},
-    {"7", IDC_DIGIT7},
-    {"8", IDC_DIGIT8},
-    {"9", IDC_DIGIT9},
-    {"000", IDC_TRIPLEZERO},
-    {".", IDC_POINT},
-    {"+", IDC_ADD},
-    {"-", IDC_SUBTRACT},
-    {"*", IDC_MULTIPLY},
-    {"/", IDC_DIVIDE},
-    {"=", IDC_EQUALS},
-    {"AC", IDC_ALLCLEAR},
-    {"CE", IDC_CLEARENTRY},
-    {"BS", IDC_BACKSPACE},
-    {"NEG", IDC_SIGN},
-    {"BAR", IDC_FRACTIONBAR},
-    {"INV", IDC_RECIPROCAL},
-    {"M+", IDC_MEMORYADD},
-    {"M-", IDC_MEMORYSUBTRACT},
-    {"MR", IDC_MEMORYRECALL},
-    {"MC", IDC_MEMORYCLEAR},
-};
 
 // The 26 buttons in the one order the lock disables them and every all-clear enables them.
 const std::vector<int> kLockOrder = {1016, 1015, 1005, 1007, 1008, 1009, 1010, 1011, 1012,
@@ -118,7 +88,7 @@ struct Calculator {
 
 void Click(FakeDialogWindow& w, std::string_view keys) {
     for (const std::string& token : SplitTokens(keys))
-        w.Click(kButtons.at(token));
+        w.Click(kButtonWords.at(token));
 }
 void Type(FakeDialogWindow& w, std::initializer_list<int> codes) {
     for (int vk : codes)
@@ -175,11 +145,11 @@ TEST(CalcDialogStartUp, InitialisesInOrderWithOrWithoutASystemMenu) {
 TEST(CalcDialogButtons, EveryButtonRunsItsCommand) {
     // Precondition of the table: from kMidway no two commands end in the same state.
     std::set<std::string> outcomes;
-    for (const auto& [word, id] : kButtons)
+    for (const auto& [word, id] : kButtonWords)
         outcomes.insert(Describe(Expected(std::string(kMidway) + " " + word)));
-    ASSERT_EQ(outcomes.size(), kButtons.size());
+    ASSERT_EQ(outcomes.size(), kButtonWords.size());
 
-    for (const auto& [word, id] : kButtons) {
+    for (const auto& [word, id] : kButtonWords) {
         SCOPED_TRACE(word);
         Calculator calc;
         calc.Run([&](FakeDialogWindow& w) {
