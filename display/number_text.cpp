@@ -31,19 +31,53 @@ void format_fixed(std::string& out, double v, int precision) {
     out.resize(static_cast<std::size_t>(result.ptr - out.data()));
 }
 
+namespace {
+
+struct WideQuotient {
+    std::uint64_t q;
+    bool exact;
+};
+
+// (high * 2^64) / divisor, for high < divisor and a divisor with its top bit set: long
+// division in 32-bit digits, since 32-bit targets have no 128-bit type. The intermediate
+// products wrap modulo 2^64 by design; each partial remainder is below the divisor.
+WideQuotient divide_shifted(std::uint64_t high, std::uint64_t divisor) {
+    constexpr std::uint64_t kDigit = std::uint64_t{1} << 32;
+    const std::uint64_t v1 = divisor >> 32, v0 = divisor & (kDigit - 1);
+    const auto next_digit = [&](std::uint64_t rest, std::uint64_t digit_in) {
+        std::uint64_t q = rest / v1, r = rest - q * v1;
+        while (q >= kDigit || q * v0 > kDigit * r + digit_in) {
+            --q;
+            r += v1;
+            if (r >= kDigit) break;
+        }
+        return q;
+    };
+    const std::uint64_t q1 = next_digit(high, 0);
+    const std::uint64_t rest = high * kDigit - q1 * divisor;
+    const std::uint64_t q0 = next_digit(rest, 0);
+    const std::uint64_t remainder = rest * kDigit - q0 * divisor;
+    return {q1 * kDigit + q0, remainder == 0};
+}
+
+}  // namespace
+
 double nearest_quotient(std::int64_t num, std::int64_t den) {
     if (num == 0 || den == 0) return static_cast<double>(num) / static_cast<double>(den);
-    using U128 = unsigned __int128;
-    // Normalise both magnitudes to a set top bit; the 64-bit quotient of the two then has 64
+    // Normalise both magnitudes to a set top bit; the quotient of a * 2^64 by b then has 64
     // or 65 significant bits, and a remainder folds into its lowest bit as a sticky bit so
     // that the one conversion to double rounds exactly as the true quotient would.
-    const std::uint64_t a = magnitude(num), b = magnitude(den);
-    const int shift_a = std::countl_zero(a), shift_b = std::countl_zero(b);
-    const U128 dividend = static_cast<U128>(a << shift_a) << 64;
-    const std::uint64_t divisor = b << shift_b;
-    U128 q = dividend / divisor;
-    if (dividend % divisor != 0) q |= 1;
-    const double m = std::ldexp(static_cast<double>(q), shift_b - shift_a - 64);
+    const std::uint64_t a0 = magnitude(num), b0 = magnitude(den);
+    const int shift_a = std::countl_zero(a0), shift_b = std::countl_zero(b0);
+    const std::uint64_t a = a0 << shift_a, b = b0 << shift_b;
+    const bool top = a >= b;  // the quotient's 65th bit
+    const WideQuotient low = divide_shifted(top ? a - b : a, b);
+    const std::uint64_t sticky = low.exact ? 0 : 1;
+    // A 65-bit quotient drops its lowest bit into the sticky bit: 64 bits still hold more
+    // than the 53 that a double keeps, so the rounding is unchanged.
+    const std::uint64_t q =
+        top ? (std::uint64_t{1} << 63) | (low.q >> 1) | (low.q & 1) | sticky : low.q | sticky;
+    const double m = std::ldexp(static_cast<double>(q), shift_b - shift_a - (top ? 63 : 64));
     return (num < 0) != (den < 0) ? -m : m;
 }
 

@@ -6,11 +6,12 @@
 #include <cstdint>
 #include <limits>
 
+#include "engine/int128.hpp"
+
 namespace tomaro {
 
 using Int64 = std::int64_t;
 using UInt64 = std::uint64_t;
-using Int128 = __int128;
 
 inline constexpr Int64 kInt64Min = std::numeric_limits<Int64>::min();
 inline constexpr Int64 kInt64Max = std::numeric_limits<Int64>::max();
@@ -49,8 +50,7 @@ constexpr UInt64 magnitude(Int64 a) {
 // Sum of two exact products (each at most 2^126 in magnitude); wraps rather than traps in
 // the one case that exceeds 128 bits, which is far out of range either way.
 constexpr Int128 exact_sum(Int128 a, Int128 b) {
-    using U128 = unsigned __int128;
-    return static_cast<Int128>(static_cast<U128>(a) + static_cast<U128>(b));
+    return a + b;
 }
 
 // True when an exactly computed value is a 64-bit value of magnitude at most 2^63 - 1. The

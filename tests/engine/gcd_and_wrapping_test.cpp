@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <cstdlib>
 #include <numeric>
+#include <random>
+#include <vector>
 
 #include "engine/fraction.hpp"
 #include "tests/engine/engine_keys.hpp"
@@ -92,6 +94,51 @@ TEST(Wrapping, FitsReducedExcludesTheMostNegativeValue) {
     EXPECT_FALSE(fits_reduced(kInt64Min));
     EXPECT_FALSE(fits_reduced(Int128{kInt64Max} + 1));
     EXPECT_FALSE(fits_reduced(Int128{103} * 89547301328687144));
+}
+
+// The portable 128-bit integer against the compiler's own, on the products and sums that
+// evaluation forms: two 64-bit factors each, extremes included.
+TEST(Wrapping, Int128AgreesWithTheCompilersOwn) {
+    using Native = __int128;
+    using Unsigned = unsigned __int128;
+    const auto wrap = [](Unsigned v) { return static_cast<Native>(v); };
+    const auto same = [](Int128 mine, Native native) {
+        return static_cast<std::int64_t>(mine) == static_cast<std::int64_t>(native) &&
+               static_cast<std::int64_t>(mine * Int128{1} - Int128{0}) ==
+                   static_cast<std::int64_t>(native) &&
+               (mine < Int128{0}) == (native < 0) && (mine == Int128{0}) == (native == 0) &&
+               fits_reduced(mine) == (native >= -Native{kInt64Max} && native <= kInt64Max);
+    };
+    std::mt19937_64 random(20261208);
+    std::vector<std::int64_t> values = {0,
+                                        1,
+                                        -1,
+                                        2,
+                                        -2,
+                                        kInt64Max,
+                                        kInt64Min,
+                                        kInt64Min + 1,
+                                        std::int64_t{1} << 32,
+                                        -(std::int64_t{1} << 32)};
+    for (int i = 0; i < 60; ++i)
+        values.push_back(static_cast<std::int64_t>(random()));
+    for (int i = 0; i < 20; ++i)
+        values.push_back(static_cast<std::int64_t>(random() >> 33));
+    for (const std::int64_t a : values) {
+        for (const std::int64_t b : values) {
+            const Native np = Native{a} * b, nq = Native{b} * a;
+            const Int128 p = Int128{a} * b, q = Int128{b} * a;
+            ASSERT_TRUE(same(p, np)) << a << " * " << b;
+            ASSERT_TRUE(same(exact_sum(p, q), wrap(Unsigned(np) + Unsigned(nq))))
+                << a << " * " << b << " twice";
+            ASSERT_TRUE(same(exact_sum(p, -q), wrap(Unsigned(np) - Unsigned(nq))))
+                << a << " * " << b << " less itself";
+            ASSERT_EQ(p < Int128{a}, np < a) << a << " * " << b << " against " << a;
+            // The high half matters: shifting the product right by 64 must agree too.
+            ASSERT_EQ(p > Int128{kInt64Max}, np > kInt64Max) << a << " * " << b;
+            ASSERT_EQ(p < Int128{kInt64Min}, np < kInt64Min) << a << " * " << b;
+        }
+    }
 }
 
 TEST(Wrapping, ShadowLimitIsTheLargestDoubleBelowTwoToThe63) {

@@ -16,6 +16,8 @@
 namespace tomaro {
 namespace {
 
+// The oracle keeps its own 128-bit arithmetic, independent of the engine's.
+using Int128 = __int128;
 using U128 = unsigned __int128;
 
 // An exact rational in 128 bits: reduced, with a positive denominator.

@@ -1,0 +1,59 @@
+// A signed 128-bit integer in two 64-bit halves, for the exact products and sums that judge
+// overflow. Written out rather than taken from the compiler because 32-bit targets have no
+// 128-bit type; arithmetic wraps modulo 2^128 and never traps.
+#pragma once
+
+#include <compare>
+#include <cstdint>
+
+namespace tomaro {
+
+// The full 128-bit product of two unsigned 64-bit values, from 32-bit halves.
+struct Wide {
+    std::uint64_t hi, lo;
+};
+
+constexpr Wide wide_mul(std::uint64_t a, std::uint64_t b) {
+    constexpr std::uint64_t kLow32 = 0xFFFFFFFFu;
+    const std::uint64_t a_lo = a & kLow32, a_hi = a >> 32, b_lo = b & kLow32, b_hi = b >> 32;
+    const std::uint64_t lo_lo = a_lo * b_lo, hi_lo = a_hi * b_lo;
+    const std::uint64_t lo_hi = a_lo * b_hi, hi_hi = a_hi * b_hi;
+    const std::uint64_t middle = (lo_lo >> 32) + (hi_lo & kLow32) + lo_hi;
+    return {hi_hi + (hi_lo >> 32) + (middle >> 32), (middle << 32) | (lo_lo & kLow32)};
+}
+
+class Int128 {
+public:
+    constexpr Int128() = default;
+    constexpr Int128(std::int64_t v)  // NOLINT: widening, as a built-in integer would
+        : hi_(v < 0 ? ~std::uint64_t{0} : 0), lo_(static_cast<std::uint64_t>(v)) {}
+
+    // The low 64 bits, as a narrowing conversion of a built-in integer keeps them.
+    constexpr explicit operator std::int64_t() const { return static_cast<std::int64_t>(lo_); }
+
+    friend constexpr Int128 operator+(Int128 a, Int128 b) {
+        const std::uint64_t lo = a.lo_ + b.lo_;
+        return {a.hi_ + b.hi_ + (lo < a.lo_ ? 1 : 0), lo};
+    }
+    friend constexpr Int128 operator-(Int128 a) { return Int128{~a.hi_, ~a.lo_} + Int128{1}; }
+    friend constexpr Int128 operator-(Int128 a, Int128 b) { return a + -b; }
+    friend constexpr Int128 operator*(Int128 a, Int128 b) {
+        const Wide low = wide_mul(a.lo_, b.lo_);
+        return {low.hi + a.hi_ * b.lo_ + a.lo_ * b.hi_, low.lo};
+    }
+
+    friend constexpr bool operator==(Int128, Int128) = default;
+    friend constexpr std::strong_ordering operator<=>(Int128 a, Int128 b) {
+        const auto a_hi = static_cast<std::int64_t>(a.hi_), b_hi = static_cast<std::int64_t>(b.hi_);
+        if (a_hi != b_hi) return a_hi <=> b_hi;
+        return a.lo_ <=> b.lo_;
+    }
+
+private:
+    constexpr Int128(std::uint64_t hi, std::uint64_t lo) : hi_(hi), lo_(lo) {}
+
+    std::uint64_t hi_ = 0;  // two's complement: the sign is the top bit of hi_
+    std::uint64_t lo_ = 0;
+};
+
+}  // namespace tomaro
