@@ -1,0 +1,54 @@
+# The Windows build, cross-compiled with mingw-w64 (toolchains cmake/mingw-i686.cmake and
+# cmake/mingw-x86_64.cmake): the Win32 window on the libraries the Linux window shares, and
+# its GoogleTest program, which runs under Wine.
+enable_language(RC)
+
+# tomaro.exe and win32_dialog_test.exe land at the top of the build folder.
+set(CMAKE_RUNTIME_OUTPUT_DIRECTORY ${PROJECT_BINARY_DIR})
+
+# The programs need nothing but the system DLLs: libstdc++, libgcc and winpthread go inside.
+add_link_options(-static)
+
+# The manifest names the processor architecture of the program it is built into.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+    set(TOMARO_MANIFEST_ARCH amd64)
+else()
+    set(TOMARO_MANIFEST_ARCH X86)
+endif()
+set(_tomaro_rc_source_dir ${PROJECT_SOURCE_DIR}/resources/win32)
+set(_tomaro_rc_binary_dir ${PROJECT_BINARY_DIR}/resources/win32)
+configure_file(${_tomaro_rc_source_dir}/tomaro.manifest.in ${_tomaro_rc_binary_dir}/tomaro.manifest
+               @ONLY)
+
+# Add to a program's sources: templates 100 and 102, menu 103, string 101, icon 128, the
+# version resource and the manifest. The script names tomaro.ico and tomaro.manifest without
+# a folder; windres finds them on its include path.
+set(TOMARO_WIN32_RESOURCES ${_tomaro_rc_source_dir}/tomaro.rc)
+string(APPEND CMAKE_RC_FLAGS " -I${_tomaro_rc_binary_dir} -I${_tomaro_rc_source_dir}")
+
+# GoogleTest from Debian's sources (package googletest), built with the same cross compiler.
+set(TOMARO_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
+if(NOT EXISTS ${TOMARO_GOOGLETEST_SOURCE}/CMakeLists.txt)
+    message(FATAL_ERROR "GoogleTest sources not found in ${TOMARO_GOOGLETEST_SOURCE} "
+                        "(Debian package googletest)")
+endif()
+set(INSTALL_GTEST OFF CACHE BOOL "Install GoogleTest with the project")
+set(BUILD_GMOCK OFF CACHE BOOL "Build GoogleMock")
+add_subdirectory(${TOMARO_GOOGLETEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+# GoogleTest brings its own warning flags; ours would only add noise from its sources. Its
+# targets are also known as GTest::gtest and GTest::gtest_main.
+set_target_properties(gtest gtest_main PROPERTIES COMPILE_OPTIONS "")
+
+enable_testing()
+
+# The Win32 platform layer (tomaro.exe) and its test program, where they exist.
+foreach(_dir platform/win32 tests/platform/win32)
+    if(EXISTS ${PROJECT_SOURCE_DIR}/${_dir}/CMakeLists.txt)
+        add_subdirectory(${_dir})
+        # windres reads the icon and the manifest itself: rebuild the resources when they change.
+        set_source_files_properties(
+            ${TOMARO_WIN32_RESOURCES} DIRECTORY ${PROJECT_SOURCE_DIR}/${_dir}
+            PROPERTIES OBJECT_DEPENDS
+                       "${_tomaro_rc_source_dir}/tomaro.ico;${_tomaro_rc_binary_dir}/tomaro.manifest")
+    endif()
+endforeach()
