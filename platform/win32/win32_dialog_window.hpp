@@ -1,0 +1,71 @@
+// A running dialog as its logic sees it, on USER32 and GDI32: controls by id through
+// GetDlgItem, timers and menus of the dialog window, and the display control's device
+// context from GetDC.
+#pragma once
+
+#include <memory>
+#include <utility>
+
+#include "platform/platform.hpp"
+#include "platform/win32/windows_api.hpp"
+
+namespace tomaro::platform::win32 {
+
+// A control's device context outside its paint cycle, in the control's default font, text
+// colour and pen, with a transparent background.
+class GdiDeviceContext final : public DeviceContext {
+public:
+    explicit GdiDeviceContext(HWND control);
+    ~GdiDeviceContext() override;
+    GdiDeviceContext(const GdiDeviceContext&) = delete;
+    GdiDeviceContext& operator=(const GdiDeviceContext&) = delete;
+
+    void FillWhite(const Rect& r) override;
+    void SetTextAlign(TextAlign align) override;
+    void TextOut(std::int32_t x, std::int32_t y, std::string_view utf8) override;
+    void Line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override;
+    Size TextExtent(std::string_view utf8) override;
+    Rect ClientRect() override;
+    void Validate() override;
+
+private:
+    HWND control_;
+    HDC dc_;
+};
+
+class Win32DialogWindow final : public DialogWindow {
+public:
+    Win32DialogWindow(HWND dialog, HINSTANCE instance) : hwnd_(dialog), instance_(instance) {}
+
+    HWND hwnd() const { return hwnd_; }
+    // The icon given by SetBigIcon, or null: what a minimised window shows and drags.
+    HICON big_icon() const { return big_icon_; }
+    // Whether PaintMinimised drew since the last call; the paint message then needs no
+    // default processing.
+    bool TakePaintedMinimised() { return std::exchange(painted_minimised_, false); }
+
+    void EnableControl(int id, bool enabled) override;
+    void SetFocus(int id) override;
+    std::string ControlText(int id) override;
+    void SetControlText(int id, std::string_view utf8) override;
+    void SetInputLimit(int id, int limit) override;
+    void SetAccessibleText(int id, std::string_view utf8) override;
+    void SetTimer(int timer_id, int milliseconds) override;
+    void KillTimer(int timer_id) override;
+    void TrackPopupMenu(std::span<const MenuItem> items, Point screen) override;
+    Point ClientOrigin() override;
+    bool HasSystemMenu() override;
+    void AppendSystemMenu(const MenuItem& item) override;
+    void SetBigIcon(int icon_id) override;
+    bool PaintMinimised() override;
+    std::unique_ptr<DeviceContext> GetDeviceContext(int control_id) override;
+    void EndDialog(int result) override;
+
+private:
+    HWND hwnd_;
+    HINSTANCE instance_;
+    HICON big_icon_ = nullptr;
+    bool painted_minimised_ = false;
+};
+
+}  // namespace tomaro::platform::win32
