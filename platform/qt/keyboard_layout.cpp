@@ -1,21 +1,16 @@
 #include "platform/qt/keyboard_layout.hpp"
 
-#include <QGuiApplication>
-#include <QLocale>
-#include <optional>
-
-#if TOMARO_HAVE_XCB
 #include <QtGui/qguiapplication_platform.h>
 #include <xcb/xcb.h>
-
+#include <QGuiApplication>
+#include <QLocale>
 #include <cstdlib>
 #include <memory>
-#endif
+#include <optional>
 
 namespace tomaro::platform::qt {
 namespace {
 
-#if TOMARO_HAVE_XCB
 // The X server's current keymap tells the layouts apart by the key right of "L" (X keycode
 // 48): ":" on a Japanese keyboard, "'" on a US one. The keymap is what the keys really
 // give, where the rules names on the root window can be stale.
@@ -33,14 +28,10 @@ std::optional<KeyboardLayout> KeymapLayout() {
     const xcb_keysym_t unshifted = xcb_get_keyboard_mapping_keysyms(mapping.get())[0];
     return unshifted == kColon ? KeyboardLayout::Japanese : KeyboardLayout::Us;
 }
-#else
-std::optional<KeyboardLayout> KeymapLayout() {
-    return std::nullopt;
-}
-#endif
 
 }  // namespace
 
+// Without an X server (Wayland) the locale is the best guess.
 KeyboardLayout DetectKeyboardLayout() {
     if (const auto layout = KeymapLayout()) return *layout;
     return QLocale::system().language() == QLocale::Japanese ? KeyboardLayout::Japanese
