@@ -4,8 +4,6 @@
 #include <cstdint>
 #include <initializer_list>
 
-#include "display/paint_display.hpp"
-
 namespace tomaro {
 namespace {
 
@@ -102,10 +100,8 @@ void AppendJsonNumber(std::string& out, double v) {
     out.append(buf, std::to_chars(buf, buf + sizeof buf, v).ptr);
 }
 
-void AppendJsonState(std::string& out, const Key* key, const HeadlessCalculator& calc,
-                     RecordingCanvas& canvas) {
-    const CalcState& s = calc.state();
-    const DisplayModel& m = calc.model();
+void AppendJsonState(std::string& out, const Key* key, const CalcState& s, const DisplayModel& m,
+                     std::span<const PaintOp> display) {
     out += '{';
     name(out, "key");
     if (key != nullptr) {
@@ -162,10 +158,8 @@ void AppendJsonState(std::string& out, const Key* key, const HeadlessCalculator&
         append_integer(out, p.value);
     }
 
-    canvas.Clear();
-    PaintDisplay(m, s.entryRep, canvas);
     name(out, "paint");
-    append_paint(out, canvas.ops());
+    append_paint(out, display);
     out += "}\n";
 }
 

@@ -4,8 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "cli/headless_calculator.hpp"
-#include "cli/recording_canvas.hpp"
+#include "cli/hosted_calculator.hpp"
 
 namespace tomaro {
 
@@ -17,8 +16,8 @@ void AppendJsonNumber(std::string& out, double v);
 
 // One object on one line, ending with a newline: the key that just ran (null for the start
 // state), the numbers and flags, the field texts, the composed display and the drawing
-// operations that paint it. `canvas` is scratch space, reused between calls.
-void AppendJsonState(std::string& out, const Key* key, const HeadlessCalculator& calc,
-                     RecordingCanvas& canvas);
+// operations the display shows.
+void AppendJsonState(std::string& out, const Key* key, const CalcState& s, const DisplayModel& m,
+                     std::span<const PaintOp> display);
 
 }  // namespace tomaro

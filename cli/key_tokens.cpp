@@ -4,6 +4,8 @@
 #include <cctype>
 #include <charconv>
 
+#include "shell/button_commands.hpp"
+
 namespace tomaro {
 namespace {
 
@@ -38,7 +40,7 @@ bool is_number(std::string_view s) {
 }
 
 Key button(Command c, std::string text) {
-    return {Key::Button, c, 0, std::move(text)};
+    return {Key::Button, ButtonOfCommand(c), std::move(text)};
 }
 
 bool append_word(const std::string& token, std::vector<Key>& keys) {
@@ -50,7 +52,7 @@ bool append_word(const std::string& token, std::vector<Key>& keys) {
         }
     }
     if (u == kTick) {
-        keys.push_back({Key::NoticeTimer, Command::Digit0, 0, token});
+        keys.push_back({Key::NoticeTimer, 0, token});
         return true;
     }
     return false;
@@ -82,7 +84,7 @@ std::variant<std::vector<Key>, TokenError> ParseKeyTokens(const std::vector<std:
                 code < 0 || code > kMaxVirtualKey) {
                 return TokenError{i + 1, token, "a virtual-key code is a number from 0 to 255"};
             }
-            keys.push_back({Key::VirtualKey, Command::Digit0, code, token});
+            keys.push_back({Key::VirtualKey, code, token});
             continue;
         }
         return TokenError{i + 1, token, "unknown key"};

@@ -8,16 +8,13 @@
 #include <variant>
 #include <vector>
 
-#include "engine/command.hpp"
-
 namespace tomaro {
 
 struct Key {
     enum Kind : std::uint8_t { Button, NoticeTimer, VirtualKey };
     Kind kind = Button;
-    Command command = Command::Digit0;  // for Button
-    int virtual_key = 0;                // for VirtualKey
-    std::string text;                   // as typed: one character of a number, or the word
+    int code = 0;      // Button: the button's control id; VirtualKey: the virtual-key code
+    std::string text;  // as typed: one character of a number, or the word
 };
 
 struct TokenError {

@@ -5,12 +5,11 @@
 #include <variant>
 #include <vector>
 
-#include "cli/headless_calculator.hpp"
+#include "cli/hosted_calculator.hpp"
 #include "cli/json_output.hpp"
 #include "cli/key_stream.hpp"
 #include "cli/key_tokens.hpp"
 #include "cli/options.hpp"
-#include "cli/recording_canvas.hpp"
 #include "cli/text_picture.hpp"
 
 namespace {
@@ -36,11 +35,11 @@ public:
     explicit Printer(const CliOptions& o) : json_(o.json) { out_.reserve(kFlushSize + 4096); }
 
     // key is null for the start state.
-    void Print(const Key* key, const HeadlessCalculator& calc) {
+    void Print(const Key* key, const HostedCalculator& calc) {
         if (json_) {
-            AppendJsonState(out_, key, calc, canvas_);
+            AppendJsonState(out_, key, calc.state(), calc.model(), calc.display());
         } else {
-            AppendTextPicture(out_, calc, canvas_);
+            AppendTextPicture(out_, calc.state(), calc.model(), calc.display());
         }
         if (out_.size() >= kFlushSize) Flush();
     }
@@ -65,29 +64,29 @@ private:
     bool json_;
     bool ok_ = true;
     std::string out_;
-    RecordingCanvas canvas_;
 };
 
 int play(const CliOptions& o, const KeyStream& stream) {
-    HeadlessCalculator calc(o.geometry);
     Printer printer(o);
-    const auto show = [&](const Key* key) {
-        if (!o.json) printer.Heading(key);
-        printer.Print(key, calc);
-    };
-    if (o.trace) show(nullptr);
-    Key last;
-    bool any = false;
-    stream.ForEachKey([&](const Key& key) {
-        calc.Play(key);
-        if (o.trace) {
-            show(&key);
-        } else {
-            last = key;
-            any = true;
-        }
+    RunCalculator(o.geometry, [&](HostedCalculator& calc) {
+        const auto show = [&](const Key* key) {
+            if (!o.json) printer.Heading(key);
+            printer.Print(key, calc);
+        };
+        if (o.trace) show(nullptr);
+        Key last;
+        bool any = false;
+        stream.ForEachKey([&](const Key& key) {
+            calc.Play(key);
+            if (o.trace) {
+                show(&key);
+            } else {
+                last = key;
+                any = true;
+            }
+        });
+        if (!o.trace) printer.Print(any ? &last : nullptr, calc);
     });
-    if (!o.trace) printer.Print(any ? &last : nullptr, calc);
     if (!printer.Flush() || std::fflush(stdout) != 0) {
         std::fputs("tomaro-cli: cannot write to standard output\n", stderr);
         return kWriteFailed;

@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "cli/headless_calculator.hpp"
+#include "cli/hosted_calculator.hpp"
 
 namespace tomaro {
 

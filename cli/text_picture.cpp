@@ -10,7 +10,6 @@
 namespace tomaro {
 namespace {
 
-constexpr std::string_view kGroupMark = "'";
 // The lower line of a long decimal starts this far right of the upper one, as on the display.
 constexpr std::size_t kSecondLineIndent = 4;
 
@@ -54,10 +53,7 @@ void append_integer(std::string& out, std::string_view text, std::size_t marks) 
     out += '\n';
 }
 
-std::size_t drawn_marks(const DisplayModel& m, RecordingCanvas& canvas) {
-    canvas.Clear();
-    PaintDisplay(m, REP_INTEGER, canvas);
-    const auto ops = canvas.ops();
+std::size_t drawn_marks(std::span<const PaintOp> ops) {
     return static_cast<std::size_t>(std::count_if(ops.begin(), ops.end(), [](const PaintOp& op) {
         return op.kind == PaintOp::Text && op.text == kGroupMark;
     }));
@@ -72,25 +68,25 @@ void append_field(std::string& out, std::string_view text, char after) {
 
 }  // namespace
 
-void AppendTextPicture(std::string& out, const HeadlessCalculator& calc, RecordingCanvas& canvas) {
-    const CalcState& s = calc.state();
-    const DisplayModel& m = calc.model();
-    switch (s.entryRep) {
-        case REP_INTEGER:
-            append_integer(out, m.mainText, drawn_marks(m, canvas));
+void AppendTextPicture(std::string& out, const CalcState& s, const DisplayModel& m,
+                       std::span<const PaintOp> display) {
+    switch (m.layout) {
+        case DisplayLayout::Integer:
+            append_integer(out, m.mainText, drawn_marks(display));
             break;
-        case REP_FRACTION:
-        case REP_ERROR:
+        case DisplayLayout::Fraction:
+        case DisplayLayout::Error:
             append_fraction(out, {}, m.numText, m.denText);
             break;
-        case REP_MIXED:
+        case DisplayLayout::Mixed:
             append_fraction(out, m.mainText + ' ', m.numText, m.denText);
             break;
-        case REP_DECIMAL:
-            // One centred line, or (for a long text) the upper and lower lines.
-            if (!m.numText.empty()) append_line(out, 0, m.numText);
-            if (!m.mainText.empty()) append_line(out, 0, m.mainText);
-            if (!m.denText.empty()) append_line(out, kSecondLineIndent, m.denText);
+        case DisplayLayout::DecimalOneLine:
+            append_line(out, 0, m.mainText);
+            break;
+        case DisplayLayout::DecimalTwoLines:
+            append_line(out, 0, m.numText);
+            append_line(out, kSecondLineIndent, m.denText);
             break;
     }
     append_field(out, s.memText, ' ');

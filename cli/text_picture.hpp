@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "cli/headless_calculator.hpp"
-#include "cli/recording_canvas.hpp"
+#include "cli/hosted_calculator.hpp"
 
 namespace tomaro {
 
-// Appends the picture, every line ending with a newline and none with a space. `canvas` is
-// scratch space: the digit-group marks are shown exactly where the display draws them.
-void AppendTextPicture(std::string& out, const HeadlessCalculator& calc, RecordingCanvas& canvas);
+// Appends the picture, every line ending with a newline and none with a space. The
+// digit-group marks are shown exactly where the display drew them.
+void AppendTextPicture(std::string& out, const CalcState& s, const DisplayModel& m,
+                       std::span<const PaintOp> display);
 
 }  // namespace tomaro

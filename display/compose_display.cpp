@@ -19,7 +19,7 @@ constexpr std::size_t kFirstLineCut = 37;
 constexpr std::size_t kSecondLineCut = 33;
 constexpr std::string_view kCutMark = "...";
 
-struct Layout {
+struct Geometry {
     std::int32_t width;   // W
     std::int32_t centre;  // c = W / 2
     std::int32_t cell;    // cw
@@ -30,14 +30,14 @@ std::int32_t length_of(const std::string& t) {
 }
 
 // The bar spans the longer of the two lines plus one cell, centred.
-void centre_fraction(DisplayModel& m, const Layout& l) {
+void centre_fraction(DisplayModel& m, const Geometry& l) {
     m.numX = m.denX = l.centre;
     const std::int32_t w = (std::max(length_of(m.numText), length_of(m.denText)) + 1) * l.cell;
     m.barLeft = (l.width - w) / 2;
     m.barRight = (l.width + w) / 2;
 }
 
-void compose_integer(const Fraction& e, DisplayModel& m, const Layout& l) {
+void compose_integer(const Fraction& e, DisplayModel& m, const Geometry& l) {
     Int64 q = wrapping_div(e.num, e.den);
     const UInt64 r = magnitude(wrapping_rem(e.num, e.den));
     // Half away from zero; 2|r| >= |den| is tested as |r| >= |den| - |r| so it cannot wrap.
@@ -46,15 +46,17 @@ void compose_integer(const Fraction& e, DisplayModel& m, const Layout& l) {
     }
     format_integer(m.mainText, q);
     m.mainX = l.centre;
+    m.layout = DisplayLayout::Integer;
 }
 
-void compose_fraction(const Fraction& e, DisplayModel& m, const Layout& l) {
+void compose_fraction(const Fraction& e, DisplayModel& m, const Geometry& l) {
     format_integer(m.numText, e.num);
     format_integer(m.denText, e.den);
     centre_fraction(m, l);
+    m.layout = DisplayLayout::Fraction;
 }
 
-void compose_mixed(const Fraction& e, DisplayModel& m, const Layout& l) {
+void compose_mixed(const Fraction& e, DisplayModel& m, const Geometry& l) {
     const Int64 q = wrapping_div(e.num, e.den);
     format_integer(m.mainText, q);
     if (q == 0 && e.num != 0 && (e.num < 0) != (e.den < 0)) m.mainText.insert(0, 1, '-');
@@ -67,22 +69,25 @@ void compose_mixed(const Fraction& e, DisplayModel& m, const Layout& l) {
     m.numX = m.denX = l.centre + kMixedSplitGap + s;
     m.barLeft = l.centre + s;
     m.barRight = l.centre + w + s;
+    m.layout = DisplayLayout::Mixed;
 }
 
-void compose_error(const Shadow& shadow, DisplayModel& m, const Layout& l) {
+void compose_error(const Shadow& shadow, DisplayModel& m, const Geometry& l) {
     format_fixed(m.numText, shadow.num, 0);
     format_fixed(m.denText, shadow.den, 0);
     centre_fraction(m, l);
+    m.layout = DisplayLayout::Error;
 }
 
 // The decimal text stands in mainText; a long one moves to the upper and lower lines.
-void place_decimal(DisplayModel& m, const Layout& l) {
+void place_decimal(DisplayModel& m, const Geometry& l) {
     const std::string& t = m.mainText;
     const std::size_t len = cp932_length(t);
     if (len <= kOneLineLimit) {
         m.numText.clear();
         m.denText.clear();
         m.mainX = l.centre;
+        m.layout = DisplayLayout::DecimalOneLine;
         return;
     }
     const std::string_view first = cp932_prefix(t, kFirstLineCut);
@@ -97,6 +102,7 @@ void place_decimal(DisplayModel& m, const Layout& l) {
     m.mainText.clear();
     m.numX = l.cell / 2;
     m.denX = 4 * l.cell;
+    m.layout = DisplayLayout::DecimalTwoLines;
 }
 
 std::string_view fraction_kind(const Fraction& e) {
@@ -112,8 +118,8 @@ int readout_precision(double v) {
 }
 
 void ComposeDisplay(CalcState& s, DisplayModel& m) {
-    const Layout l{m.displayRect.right - m.displayRect.left,
-                   (m.displayRect.right - m.displayRect.left) / 2, m.charWidth};
+    const Geometry l{m.displayRect.right - m.displayRect.left,
+                     (m.displayRect.right - m.displayRect.left) / 2, m.charWidth};
     const Fraction& e = s.entry;
     double v = 0;
     switch (s.entryRep) {

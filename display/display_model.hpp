@@ -11,7 +11,19 @@ struct Rect {
     friend bool operator==(const Rect&, const Rect&) = default;
 };
 
+// Which drawing the composition chose; the painter, the spoken reading and the CLI's
+// picture all follow it, so what is drawn is always what was composed.
+enum class DisplayLayout : std::uint8_t {
+    Integer,          // mainText centred, with digit-group marks
+    Fraction,         // numText over a bar over denText, centred
+    Mixed,            // mainText right of the bar's left end, the fraction beside it
+    DecimalOneLine,   // mainText centred
+    DecimalTwoLines,  // numText and denText, left-aligned, one above the other
+    Error,            // the overflowed shadows, drawn as a fraction
+};
+
 struct DisplayModel {
+    DisplayLayout layout = DisplayLayout::Integer;
     Rect displayRect;
     std::int32_t charWidth = 0;  // width of "X" plus one pixel: the cell of every width here
     std::int32_t charHeight = 0;

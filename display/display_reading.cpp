@@ -2,18 +2,18 @@
 
 namespace tomaro {
 
-std::string DisplayReading(const DisplayModel& m, Rep entry_rep) {
-    switch (entry_rep) {
-        case REP_INTEGER:
+std::string DisplayReading(const DisplayModel& m) {
+    switch (m.layout) {
+        case DisplayLayout::Integer:
+        case DisplayLayout::DecimalOneLine:
             return m.mainText;
-        case REP_FRACTION:
-        case REP_ERROR:
+        case DisplayLayout::Fraction:
+        case DisplayLayout::Error:
             return m.numText + "/" + m.denText;
-        case REP_MIXED:
+        case DisplayLayout::Mixed:
             return m.mainText + " " + m.numText + "/" + m.denText;
-        case REP_DECIMAL:
-            // A long decimal is split over the upper and lower lines.
-            return m.mainText.empty() ? m.numText + m.denText : m.mainText;
+        case DisplayLayout::DecimalTwoLines:
+            return m.numText + m.denText;
     }
     return {};
 }

@@ -4,10 +4,9 @@
 #include <string>
 
 #include "display/display_model.hpp"
-#include "engine/fraction.hpp"
 
 namespace tomaro {
 
-std::string DisplayReading(const DisplayModel& m, Rep entry_rep);
+std::string DisplayReading(const DisplayModel& m);
 
 }  // namespace tomaro

@@ -7,7 +7,6 @@
 namespace tomaro {
 namespace {
 
-constexpr std::string_view kGroupMark = "'";
 constexpr std::int32_t kGroupMarkRise = 3;  // marks sit this many pixels above the main line
 constexpr std::int32_t kFewestMarkedDigits = 4;
 constexpr std::int32_t kMostMarkedDigits = 19;
@@ -37,28 +36,30 @@ void draw_group_marks(const DisplayModel& m, Canvas& c) {
 
 }  // namespace
 
-void PaintDisplay(const DisplayModel& m, Rep entry_rep, Canvas& c) {
+void PaintDisplay(const DisplayModel& m, Canvas& c) {
     c.FillWhite(m.displayRect);
-    switch (entry_rep) {
-        case REP_INTEGER:
+    switch (m.layout) {
+        case DisplayLayout::Integer:
             c.SetTextAlign(ALIGN_CENTRE);
             c.TextOut(m.mainX, m.mainY, m.mainText);
             draw_group_marks(m, c);
             break;
-        case REP_FRACTION:
-        case REP_ERROR:
+        case DisplayLayout::Fraction:
+        case DisplayLayout::Error:
             c.SetTextAlign(ALIGN_CENTRE);
             draw_upper_and_lower(m, c);
             draw_bar(m, c);
             break;
-        case REP_MIXED:
+        case DisplayLayout::Mixed:
             c.SetTextAlign(ALIGN_RIGHT);
             c.TextOut(m.mainX, m.mainY, m.mainText);
             c.SetTextAlign(ALIGN_LEFT);
             draw_upper_and_lower(m, c);
             draw_bar(m, c);
             break;
-        case REP_DECIMAL:
+        // Both decimal layouts draw all three lines; the composition empties the unused.
+        case DisplayLayout::DecimalOneLine:
+        case DisplayLayout::DecimalTwoLines:
             c.SetTextAlign(ALIGN_CENTRE);
             c.TextOut(m.mainX, m.mainY, m.mainText);
             c.SetTextAlign(ALIGN_LEFT);

@@ -1,13 +1,16 @@
-// Draws the composed display: the whole area white, then the lines of the representation
-// on show, the bar, and the digit-group marks of an integer.
+// Draws the composed display: the whole area white, then the lines of the layout that was
+// composed, the bar, and the digit-group marks of an integer.
 #pragma once
 
+#include <string_view>
 #include "display/canvas.hpp"
 #include "display/display_model.hpp"
-#include "engine/fraction.hpp"
 
 namespace tomaro {
 
-void PaintDisplay(const DisplayModel& m, Rep entry_rep, Canvas& canvas);
+// Drawn above every third digit of a long integer.
+inline constexpr std::string_view kGroupMark = "'";
+
+void PaintDisplay(const DisplayModel& m, Canvas& canvas);
 
 }  // namespace tomaro

@@ -1,6 +1,7 @@
 // Every keypad command as one value, so that buttons, keys and scripts share one dispatch.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "engine/calc_state.hpp"
@@ -36,6 +37,7 @@ enum class Command : std::uint8_t {
     MemoryRecall,
     MemoryClear,
 };
+inline constexpr std::size_t kCommandCount = static_cast<std::size_t>(Command::MemoryClear) + 1;
 
 constexpr Command digit_command(int digit) {
     return static_cast<Command>(digit);

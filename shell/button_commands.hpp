@@ -1,8 +1,10 @@
-// The dialog's command table: which engine command each keypad button runs.
+// The dialog's command table: which engine command each keypad button runs. Clicks look
+// the command up by button; the key map names a command, and the focus goes to its button.
 #pragma once
 
 #include <array>
 #include <optional>
+#include <span>
 
 #include "engine/command.hpp"
 #include "resources/control_ids.hpp"
@@ -10,6 +12,10 @@
 namespace tomaro {
 
 std::optional<Command> CommandOfButton(int control_id);
+ControlId ButtonOfCommand(Command c);
+
+// Every button that runs a command, in the command table's order.
+std::span<const ControlId> CommandButtons();
 
 // Every button but "A.C.", in the order the keypad lock disables and enables them.
 inline constexpr std::array<ControlId, 26> kLockedButtons = {

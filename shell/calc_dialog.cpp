@@ -86,10 +86,10 @@ bool CCalcDlg::PreTranslateKeyDown(int virtual_key) {
 }
 
 void CCalcDlg::OnChar(int code) {
-    const auto binding = LookUpKey(code);
-    if (!binding) return;
-    Run(binding->command, state_, *this);
-    window_->SetFocus(binding->focus);  // also while locked; the platform decides
+    const auto command = LookUpKey(code);
+    if (!command) return;
+    Run(*command, state_, *this);
+    window_->SetFocus(ButtonOfCommand(*command));  // also while locked; the platform decides
 }
 
 void CCalcDlg::OnContextMenu(platform::Point screen) {
@@ -127,11 +127,11 @@ void CCalcDlg::PaintDisplay() {
     if (window_->PaintMinimised()) return;
     {
         const auto dc = window_->GetDeviceContext(IDC_DISPLAY);
-        tomaro::PaintDisplay(model_, state_.entryRep, *dc);
+        tomaro::PaintDisplay(model_, *dc);
         dc->Validate();
     }
     DoDataExchange();
-    window_->SetAccessibleText(IDC_DISPLAY, DisplayReading(model_, state_.entryRep));
+    window_->SetAccessibleText(IDC_DISPLAY, DisplayReading(model_));
 }
 
 // Towards the controls only, and only where a text changed: setting a field repaints it,

@@ -151,14 +151,13 @@ TEST(JsonState, IsOneLineOfValidJsonWithTheMembersInOrder) {
         "2 BAR 1 NEG = =",
         "1234567890123456789",
     };
-    RecordingCanvas canvas;
     for (const char* keys : rows) {
         SCOPED_TRACE(keys);
-        const HeadlessCalculator calc = testing::played(keys);
-        const Key key{Key::Button, Command::Equals, 0, "\"quoted\\key\"\n"};
+        const auto calc = testing::played(keys);
+        const Key key{Key::Button, IDC_EQUALS, "\"quoted\\key\"\n"};
         for (const Key* k : {static_cast<const Key*>(nullptr), &key}) {
             std::string out;
-            AppendJsonState(out, k, calc, canvas);
+            AppendJsonState(out, k, calc.state(), calc.model(), calc.display());
             ASSERT_FALSE(out.empty());
             EXPECT_EQ(out.back(), '\n');
             EXPECT_EQ(out.find('\n'), out.size() - 1);

@@ -281,7 +281,7 @@ TEST(ComposeError, ShowsTheShadowsNotTheEntry) {
 TEST(ComposeError, TinyQuotientIsFormattedInFull) {
     // The denominator's shadow squares to the double nearest 10^36, which lies just above it,
     // so the quotient lies just below 10^-36: J = -36 and 51 decimals.
-    const HeadlessCalculator calc = played("1 / 999999999999999999 * 1 / 999999999999999999 =");
+    const auto calc = played("1 / 999999999999999999 * 1 / 999999999999999999 =");
     ASSERT_EQ(calc.state().entryRep, REP_ERROR);
     EXPECT_EQ(calc.model().numText, "1");
     EXPECT_EQ(calc.model().denText, "1000000000000000042420637374017961984");
@@ -337,10 +337,34 @@ TEST(ComposeReadout, NoticeReplacesTheReadoutInEveryRepresentation) {
 }
 
 TEST(ComposeReadout, NoticeLastsUntilItsTimerExpires) {
-    HeadlessCalculator calc = played("1 / 0 =");
-    EXPECT_EQ(calc.state().readoutText, kNoticeDivideByZero);
-    testing::play(calc, "TICK");
-    EXPECT_EQ(calc.state().readoutText, "1.000000000000000");
+    EXPECT_EQ(played("1 / 0 =").state().readoutText, kNoticeDivideByZero);
+    EXPECT_EQ(played("1 / 0 = TICK").state().readoutText, "1.000000000000000");
+}
+
+// The layout each composition records is the one the painter, the reading and the CLI's
+// picture draw.
+TEST(ComposeDisplay, RecordsTheLayoutItComposed) {
+    using L = DisplayLayout;
+    const struct {
+        Fraction value;
+        Rep rep;
+        DisplayLayout layout;
+    } rows[] = {
+        {{5, 6}, REP_INTEGER, L::Integer},
+        {{5, 6}, REP_FRACTION, L::Fraction},
+        {{7, 6}, REP_MIXED, L::Mixed},
+        {{5, 6}, REP_DECIMAL, L::DecimalOneLine},
+        {{1, 97}, REP_DECIMAL, L::DecimalTwoLines},
+        {{5, 6}, REP_ERROR, L::Error},
+    };
+    for (const auto& r : rows) {
+        Composed c = compose(r.value, r.rep);
+        EXPECT_EQ(c.m.layout, r.layout) << r.rep;
+        // Composing another representation replaces the record.
+        c.s.entryRep = r.rep == REP_INTEGER ? REP_FRACTION : REP_INTEGER;
+        ComposeDisplay(c.s, c.m);
+        EXPECT_NE(c.m.layout, r.layout) << r.rep;
+    }
 }
 
 TEST(ComposeOperator, OneCharacterOfThePendingOperator) {
@@ -429,7 +453,7 @@ TEST(ComposeDisplay, KeyedValuesAndTheEqualsCycle) {
          "0.0000000000000000100000000000000", " "},
     };
     for (const Row& r : rows) {
-        const HeadlessCalculator calc = played(r.keys);
+        const auto calc = played(r.keys);
         SCOPED_TRACE(r.keys);
         const Rep rep = calc.state().entryRep;
         if (rep != REP_FRACTION) {

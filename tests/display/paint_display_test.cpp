@@ -14,7 +14,7 @@ namespace {
 
 using Ops = std::vector<std::string>;
 
-class RecordingCanvas final : public Canvas {
+class StringCanvas final : public Canvas {
 public:
     Ops ops;
 
@@ -35,9 +35,32 @@ public:
     }
 };
 
-Ops painted(const DisplayModel& m, Rep rep) {
-    RecordingCanvas canvas;
-    PaintDisplay(m, rep, canvas);
+Ops painted(DisplayModel m, DisplayLayout layout) {
+    m.layout = layout;
+    StringCanvas canvas;
+    PaintDisplay(m, canvas);
+    return canvas.ops;
+}
+
+// The operations a headless window recorded, written as StringCanvas writes them.
+Ops as_strings(std::span<const PaintOp> recorded) {
+    StringCanvas canvas;
+    for (const PaintOp& op : recorded) {
+        switch (op.kind) {
+            case PaintOp::Fill:
+                canvas.FillWhite({op.a, op.b, op.c, op.d});
+                break;
+            case PaintOp::Align:
+                canvas.SetTextAlign(static_cast<TextAlign>(op.a));
+                break;
+            case PaintOp::Text:
+                canvas.TextOut(op.a, op.b, op.text);
+                break;
+            case PaintOp::Line:
+                canvas.Line(op.a, op.b, op.c, op.d);
+                break;
+        }
+    }
     return canvas.ops;
 }
 
@@ -73,27 +96,30 @@ DisplayModel distinct_model() {
     return m;
 }
 
-TEST(PaintDisplay, OperationsForEachRepresentation) {
+TEST(PaintDisplay, OperationsForEachLayout) {
     const DisplayModel m = distinct_model();
     const std::string fill = "fill 0,0,200,40";
+    using enum DisplayLayout;
     struct Row {
-        Rep rep;
+        DisplayLayout layout;
         Ops ops;
     };
     const std::vector<Row> rows = {
-        {REP_INTEGER, {fill, "align 6", "text 52,12 MAIN", "text 47,9 '"}},
-        {REP_FRACTION, {fill, "align 6", "text 41,0 NUM", "text 63,22 DEN", "line 74,18 125,18"}},
-        {REP_MIXED,
+        {Integer, {fill, "align 6", "text 52,12 MAIN", "text 47,9 '"}},
+        {Fraction, {fill, "align 6", "text 41,0 NUM", "text 63,22 DEN", "line 74,18 125,18"}},
+        {Mixed,
          {fill, "align 2", "text 52,12 MAIN", "align 0", "text 41,0 NUM", "text 63,22 DEN",
           "line 74,18 125,18"}},
-        // A decimal draws all three lines and never a bar.
-        {REP_DECIMAL,
+        // A decimal draws all three lines and never a bar, on one line or two.
+        {DecimalOneLine,
+         {fill, "align 6", "text 52,12 MAIN", "align 0", "text 41,0 NUM", "text 63,22 DEN"}},
+        {DecimalTwoLines,
          {fill, "align 6", "text 52,12 MAIN", "align 0", "text 41,0 NUM", "text 63,22 DEN"}},
         // The error display leaves the main line out, whatever it holds.
-        {REP_ERROR, {fill, "align 6", "text 41,0 NUM", "text 63,22 DEN", "line 74,18 125,18"}},
+        {Error, {fill, "align 6", "text 41,0 NUM", "text 63,22 DEN", "line 74,18 125,18"}},
     };
     for (const Row& r : rows)
-        EXPECT_EQ(painted(m, r.rep), r.ops) << r.rep;
+        EXPECT_EQ(painted(m, r.layout), r.ops) << static_cast<int>(r.layout);
 }
 
 struct MarksRow {
@@ -128,7 +154,7 @@ TEST(PaintDisplay, DigitGroupMarks) {
         for (const std::int32_t dx : r.offsets) {
             expected.push_back("text " + std::to_string(100 + dx) + ",9 '");
         }
-        EXPECT_EQ(painted(m, REP_INTEGER), expected) << r.main;
+        EXPECT_EQ(painted(m, DisplayLayout::Integer), expected) << r.main;
     }
 }
 
@@ -140,19 +166,19 @@ TEST(PaintDisplay, MarksUseTheCharacterCell) {
     // x = 59 + ((7 - k) * 8) / 2 for k = 11, then 5.
     const Ops expected = {"fill 0,0,200,40", "align 6", "text 60,13 1234567", "text 43,10 '",
                           "text 67,10 '"};
-    EXPECT_EQ(painted(m, REP_INTEGER), expected);
+    EXPECT_EQ(painted(m, DisplayLayout::Integer), expected);
 }
 
 TEST(PaintDisplay, OnlyIntegersGetMarks) {
     DisplayModel m = distinct_model();
     m.mainText = "1234567.5";
-    for (const Rep rep : {REP_MIXED, REP_DECIMAL}) {
-        for (const std::string& op : painted(m, rep))
+    for (const DisplayLayout layout : {DisplayLayout::Mixed, DisplayLayout::DecimalOneLine}) {
+        for (const std::string& op : painted(m, layout))
             EXPECT_NE(op.back(), '\'') << op;
     }
 }
 
-// From keys to drawing: the composed model as the window would paint it.
+// From keys to drawing: what the display shows after the keys.
 TEST(PaintDisplay, KeyedValues) {
     struct Row {
         std::string keys;
@@ -172,10 +198,16 @@ TEST(PaintDisplay, KeyedValues) {
         {"1 / 999999999999999999 * 1 / 999999999999999999 =",
          {fill, "align 6", "text 100,0 1", "text 100,22 1000000000000000042420637374017961984",
           "line -71,18 271,18"}},
+        // A refused division brings back the left operand, which is not composed until the
+        // notice ends: the display keeps the operand that was refused.
+        {"7 BAR 2 / 1.5 CE =", {fill, "align 6", "text 100,12 0"}},
+        {". 9 / 0 M-", {fill, "align 6", "text 100,12 0"}},
+        {"7 BAR 2 / 1.5 CE = TICK",
+         {fill, "align 6", "text 100,0 2", "text 100,22 7", "line 91,18 109,18"}},
     };
     for (const Row& r : rows) {
-        const HeadlessCalculator calc = testing::played(r.keys);
-        EXPECT_EQ(painted(calc.model(), calc.state().entryRep), r.ops) << r.keys;
+        const auto calc = testing::played(r.keys);
+        EXPECT_EQ(as_strings(calc.display()), r.ops) << r.keys;
     }
 }
 

@@ -12,6 +12,7 @@
 #include "cli/key_tokens.hpp"
 #include "engine/calc_state.hpp"
 #include "engine/command.hpp"
+#include "shell/button_commands.hpp"
 #include "tests/support/recording_window.hpp"
 
 namespace tomaro {
@@ -33,7 +34,7 @@ inline void press(CalcState& s, WindowRequests& w, std::string_view keys) {
     for (const Key& key : std::get<std::vector<Key>>(parsed)) {
         switch (key.kind) {
             case Key::Button:
-                Run(key.command, s, w);
+                Run(*CommandOfButton(key.code), s, w);
                 break;
             case Key::NoticeTimer:
                 ExpireNotice(s, w);

@@ -1,6 +1,7 @@
-// Random key sequences with fixed seeds. After every key the calculator must be in a state
-// it can explain: locked only with the error codes, no wrapped number shown as a result, a
-// memory that is the exact sum of what went into it, and a display that composes.
+// Random key sequences with fixed seeds, clicked and typed into the hosted dialog. After every
+// key the calculator must be in a state it can explain: locked only with the error codes, no
+// wrapped number shown as a result, a memory that is the exact sum of what went into it, and
+// a display that composes and shows a whole layout.
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -10,7 +11,11 @@
 #include <utility>
 #include <vector>
 
-#include "cli/headless_calculator.hpp"
+#include "cli/hosted_calculator.hpp"
+#include "display/compose_display.hpp"
+#include "display/paint_display.hpp"
+#include "shell/button_commands.hpp"
+#include "shell/key_map.hpp"
 #include "tests/engine/engine_keys.hpp"
 
 namespace tomaro {
@@ -108,6 +113,12 @@ const Choice kChoices[] = {
     {kTick, "TICK", 2},
 };
 
+int virtual_key_of(Command c) {
+    for (int vk = 0; vk < 256; ++vk)
+        if (LookUpKey(vk) == c) return vk;
+    return 0;
+}
+
 std::string name_of(Command c) {
     if (c <= Command::Digit9) return std::to_string(static_cast<int>(c));
     for (const Choice& choice : kChoices) {
@@ -132,16 +143,13 @@ public:
             total_weight_ += c.weight;
     }
 
-    // Plays about `keys` keys; stops at the first failure.
+    // Plays about `keys` keys into a freshly started calculator; stops at the first failure.
     void Run(int keys) {
-        for (int played = 0; played < keys && !::testing::Test::HasFailure();) {
-            const Command c = Draw();
-            // Long digit runs reach the keying limits and products past 2^63.
-            const int run = c <= Command::Digit9 && rng_() % 5 == 0 ? 4 + int(rng_() % 15) : 1;
-            for (int i = 0; i < run && !::testing::Test::HasFailure(); ++i, ++played) {
-                Press(i == 0 ? c : digit_command(int(rng_() % 10)));
-            }
-        }
+        RunCalculator({}, [&](HostedCalculator& calc) {
+            calc_ = &calc;
+            Play(keys);
+        });
+        calc_ = nullptr;
     }
 
     const Reached& reached() const { return reached_; }
@@ -155,6 +163,17 @@ public:
     }
 
 private:
+    void Play(int keys) {
+        for (int played = 0; played < keys && !::testing::Test::HasFailure();) {
+            const Command c = Draw();
+            // Long digit runs reach the keying limits and products past 2^63.
+            const int run = c <= Command::Digit9 && rng_() % 5 == 0 ? 4 + int(rng_() % 15) : 1;
+            for (int i = 0; i < run && !::testing::Test::HasFailure(); ++i, ++played) {
+                Press(i == 0 ? c : digit_command(int(rng_() % 10)));
+            }
+        }
+    }
+
     Command Draw() {
         int pick = int(rng_() % std::uint64_t(total_weight_));
         if (pick < kDigitWeight) return digit_command(pick % 10);
@@ -165,18 +184,26 @@ private:
         return Command::Equals;
     }
 
+    // A button click half the time, a key-down of the command's key otherwise: keys reach
+    // the engine while the buttons are disabled, clicks do not.
     void Press(Command c) {
-        history_.emplace_back(name_of(c));
-        const CalcState before = calc_.state();
+        const CalcState before = calc_->state();
+        Key key;
+        key.text = name_of(c);
         if (c == kTick) {
-            Key tick;
-            tick.kind = Key::NoticeTimer;
-            calc_.Play(tick);
+            key.kind = Key::NoticeTimer;
+        } else if (rng_() % 2 == 0) {
+            key.kind = Key::Button;
+            key.code = ButtonOfCommand(c);
         } else {
-            calc_.Press(c);
+            key.kind = Key::VirtualKey;
+            key.code = virtual_key_of(c);
+            key.text = "vk:" + std::to_string(key.code);
         }
-        calc_.ComposeDisplay();  // every state must be displayable
-        const CalcState& after = calc_.state();
+        history_.push_back(key.text);
+        calc_->Play(key);
+        CheckDisplay();
+        const CalcState& after = calc_->state();
 
         if (c <= Command::Digit9 && !before.locked && before.pendingOp != '=' &&
             !before.resultShown && before.entry.num >= 100000000000000000) {
@@ -259,8 +286,29 @@ private:
         }
     }
 
+    // Every state composes, and the display shows what was last composed, whole: a number
+    // line is never drawn empty, except the unused lines of a decimal.
+    void CheckDisplay() {
+        CalcState s = calc_->state();
+        DisplayModel m = calc_->model();
+        ComposeDisplay(s, m);
+        const DisplayModel& shown = calc_->model();
+        RecordingCanvas painted;
+        PaintDisplay(shown, painted);
+        const auto drawn = calc_->display();
+        ASSERT_EQ(drawn.size(), painted.ops().size());
+        const bool decimal = shown.layout == DisplayLayout::DecimalOneLine ||
+                             shown.layout == DisplayLayout::DecimalTwoLines;
+        for (std::size_t i = 0; i < drawn.size(); ++i) {
+            EXPECT_EQ(drawn[i].text, painted.ops()[i].text);
+            if (!decimal && drawn[i].kind == PaintOp::Text) {
+                EXPECT_FALSE(drawn[i].text.empty());
+            }
+        }
+    }
+
     void CheckInvariants(const CalcState& s) {
-        EXPECT_EQ(calc_.keypad_locked(), s.locked);
+        EXPECT_EQ(!calc_->window().IsEnabled(IDC_EQUALS), s.locked);
         if (s.locked) {
             EXPECT_EQ(s.entryRep, REP_ERROR);
             EXPECT_EQ(s.accRep, REP_ERROR);
@@ -282,12 +330,12 @@ private:
             EXPECT_EQ(s.memory, (Fraction{0, 1}));
             EXPECT_EQ(s.memoryRep, REP_INTEGER);
         }
-        EXPECT_EQ(s.noticeText.empty(), !calc_.notice_timer_running());
+        EXPECT_EQ(s.noticeText.empty(), !calc_->window().TimerRunning(IDT_NOTICE));
     }
 
     std::mt19937_64 rng_;
     int total_weight_ = kDigitWeight;
-    HeadlessCalculator calc_;
+    HostedCalculator* calc_ = nullptr;
     bool evaluated_since_clear_ = false;
     Reached reached_;
     std::vector<std::string> history_;

@@ -208,9 +208,7 @@ TEST(VirtualKeyTest, OperatorCharactersReachTheirCommands) {
     };
     for (const Typed& t : typed) {
         SCOPED_TRACE(t.label);
-        const auto binding = LookUpKey(VirtualKeyOf(t.qt_key, t.keypad, t.x_keycode, t.layout));
-        ASSERT_TRUE(binding.has_value());
-        EXPECT_EQ(binding->command, t.command);
+        EXPECT_EQ(LookUpKey(VirtualKeyOf(t.qt_key, t.keypad, t.x_keycode, t.layout)), t.command);
     }
 }
 

@@ -1,9 +1,14 @@
-// The key map: every code that runs a command and the button that takes the focus.
+// The key map and the command table: every code that runs a command, the button that takes
+// the focus, and the template's buttons that the table covers.
 #include "shell/key_map.hpp"
 
 #include <gtest/gtest.h>
 
 #include <map>
+#include <set>
+
+#include "resources/resources.hpp"
+#include "shell/button_commands.hpp"
 
 namespace tomaro {
 namespace {
@@ -55,14 +60,31 @@ TEST(KeyMap, EveryCodeRunsItsCommandAndFocusesItsButton) {
             continue;
         }
         ASSERT_TRUE(found.has_value());
-        EXPECT_EQ(found->command, it->second.command);
-        EXPECT_EQ(found->focus, it->second.focus);
+        EXPECT_EQ(*found, it->second.command);
+        EXPECT_EQ(ButtonOfCommand(*found), it->second.focus);
     }
 }
 
 TEST(KeyMap, TabSpaceAndShiftAreNotKeys) {
     for (int code : {9, 32, 16, 17, 18, 20, 0, 7, 192, 255})
         EXPECT_FALSE(LookUpKey(code)) << code;
+}
+
+// Every push button of the calculator runs one command, each command has its own button,
+// and a click finds the command its button stands for.
+TEST(CommandTable, CoversEveryButtonOfTheTemplateOnce) {
+    std::set<int> template_buttons;
+    for (const ControlTemplate& c : CalcDialogTemplate().controls)
+        if (c.kind == ControlKind::Button) template_buttons.insert(c.id);
+    const std::span<const ControlId> table = CommandButtons();
+    EXPECT_EQ(std::set<int>(table.begin(), table.end()), template_buttons);
+    EXPECT_EQ(table.size(), kCommandCount);  // no button twice
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        const auto c = static_cast<Command>(i);
+        EXPECT_EQ(CommandOfButton(ButtonOfCommand(c)), c) << i;
+    }
+    EXPECT_FALSE(CommandOfButton(IDC_DISPLAY));
+    EXPECT_FALSE(CommandOfButton(IDCANCEL));
 }
 
 }  // namespace

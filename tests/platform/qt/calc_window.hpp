@@ -21,7 +21,6 @@
 #include <string>
 #include <string_view>
 
-#include "cli/headless_calculator.hpp"
 #include "display/display_reading.hpp"
 #include "platform/qt/display_widget.hpp"
 #include "platform/qt/qt_platform.hpp"
@@ -68,13 +67,13 @@ inline QString StateText(const CalcState& s) {
     return FromUtf8(o.str());
 }
 
-inline Shown ShownBy(const HeadlessCalculator& c) {
+inline Shown ShownBy(const testing::Played& c) {
     const CalcState& s = c.state();
     return {FromUtf8(s.readoutText),
             FromUtf8(s.kindText),
             FromUtf8(s.opText),
             FromUtf8(s.memText),
-            FromUtf8(DisplayReading(c.model(), s.entryRep)),
+            FromUtf8(DisplayReading(c.model())),
             StateText(s)};
 }
 
@@ -156,8 +155,9 @@ public:
                 Field(IDC_OPERATOR)->text(), Field(IDC_MEMORYINDICATOR)->text(),
                 Display()->accessibleName(), StateText(dialog_.state())};
     }
-    // The headless calculator on this window's display metrics, after the same keys.
-    HeadlessCalculator Expected(std::string_view words) const {
+    // The calculator on the headless platform with this window's display metrics, after the
+    // same keys.
+    testing::Played Expected(std::string_view words) const {
         const DisplayModel& m = dialog_.model();
         return testing::played(
             words, {m.displayRect.right, m.displayRect.bottom, m.charWidth - 1, m.charHeight});

@@ -5,8 +5,8 @@
 #include <QFontMetrics>
 #include <QImage>
 
-#include "cli/recording_canvas.hpp"
 #include "display/paint_display.hpp"
+#include "platform/headless/recording_canvas.hpp"
 #include "tests/platform/qt/calc_window.hpp"
 
 namespace tomaro::qt_testing {
@@ -129,7 +129,7 @@ private slots:
         }
         if (rep == REP_INTEGER) {  // 1'234'567: two marks, whose ink starts above the digits'
             RecordingCanvas canvas;
-            tomaro::PaintDisplay(m, REP_INTEGER, canvas);
+            tomaro::PaintDisplay(m, canvas);
             std::vector<int> marks;
             for (const PaintOp& op : canvas.ops())
                 if (op.kind == PaintOp::Text && op.text == "'") marks.push_back(op.a);

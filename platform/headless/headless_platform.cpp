@@ -1,0 +1,258 @@
+#include "platform/headless/headless_platform.hpp"
+
+#include <algorithm>
+
+namespace tomaro::platform::headless {
+
+// Draws into the control's record, which it clears first: the record holds what the
+// control shows, as its pixels would.
+class HeadlessDeviceContext final : public DeviceContext {
+public:
+    HeadlessDeviceContext(HeadlessWindow& window, int control_id)
+        : window_(window), control_id_(control_id), canvas_(Canvas(window, control_id)) {
+        canvas_.Clear();
+    }
+    ~HeadlessDeviceContext() override {
+        if (window_.screen_.log_calls) {
+            const auto ops = canvas_.ops();
+            window_.drawings_.push_back({control_id_, {ops.begin(), ops.end()}, validated_});
+        }
+        window_.Log({"release", control_id_});
+    }
+
+    Size TextExtent(std::string_view utf8) override {
+        window_.Log({"extent", control_id_, 0, std::string(utf8)});
+        return window_.screen_.x_extent;
+    }
+    Rect ClientRect() override { return window_.screen_.client_rect; }
+    void Validate() override {
+        validated_ = true;
+        window_.Log({"validate", control_id_});
+    }
+    void FillWhite(const Rect& r) override { canvas_.FillWhite(r); }
+    void SetTextAlign(TextAlign a) override { canvas_.SetTextAlign(a); }
+    void TextOut(std::int32_t x, std::int32_t y, std::string_view t) override {
+        canvas_.TextOut(x, y, t);
+    }
+    void Line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override {
+        canvas_.Line(x1, y1, x2, y2);
+    }
+
+private:
+    // A context for a control that does not exist draws into nothing that lasts.
+    static RecordingCanvas& Canvas(HeadlessWindow& window, int control_id) {
+        HeadlessWindow::Control* c = window.Find(control_id);
+        return c != nullptr ? c->drawing : window.nowhere_;
+    }
+
+    HeadlessWindow& window_;
+    int control_id_;
+    RecordingCanvas& canvas_;
+    bool validated_ = false;
+};
+
+HeadlessWindow::HeadlessWindow(const DialogTemplate& t, DialogHandler& handler,
+                               const Screen& screen)
+    : handler_(handler), screen_(screen) {
+    controls_.reserve(t.controls.size());
+    for (const ControlTemplate& c : t.controls) {
+        if (c.id == kNoId) continue;
+        controls_.push_back({c.id, c.kind, std::string(c.text), {}, true, 0, {}});
+    }
+    // The dialog manager gives the focus to the first tab stop when initialisation asks.
+    if (handler_.OnInitDialog(*this) && focus_ == 0) {
+        const auto first =
+            std::find_if(t.controls.begin(), t.controls.end(),
+                         [](const ControlTemplate& c) { return c.has(style::kTabStop); });
+        if (first != t.controls.end()) focus_ = first->id;
+    }
+    RepaintChangedFields();
+}
+
+HeadlessWindow::~HeadlessWindow() = default;
+
+HeadlessWindow::Control* HeadlessWindow::Find(int id) {
+    for (Control& c : controls_)
+        if (c.id == id) return &c;
+    return nullptr;
+}
+
+const HeadlessWindow::Control* HeadlessWindow::Find(int id) const {
+    return const_cast<HeadlessWindow*>(this)->Find(id);
+}
+
+// A read-only field paints through the dialog's colour request, once however often its
+// text was set since it last painted.
+void HeadlessWindow::RepaintChangedFields() {
+    while (!changed_fields_.empty() && !ended_) {
+        const int id = changed_fields_.front();
+        changed_fields_.erase(changed_fields_.begin());
+        if (const Control* c = Find(id); c != nullptr && c->kind != ControlKind::Button) {
+            handler_.OnCtlColorStatic();
+        }
+    }
+}
+
+void HeadlessWindow::Click(int id) {
+    if (const Control* c = Find(id); c != nullptr && c->enabled) Command(id);
+}
+
+void HeadlessWindow::Command(int id) {
+    if (ended_) return;
+    if (!handler_.OnCommand(id) && (id == IDOK || id == IDCANCEL)) EndDialog(id);
+    RepaintChangedFields();
+}
+
+void HeadlessWindow::KeyDown(int virtual_key) {
+    constexpr int kEnter = 13, kEscape = 27;
+    if (ended_) return;
+    if (handler_.PreTranslateKeyDown(virtual_key)) {
+        RepaintChangedFields();
+        return;
+    }
+    if (virtual_key == kEnter) Command(IDOK);
+    if (virtual_key == kEscape) Command(IDCANCEL);
+}
+
+void HeadlessWindow::Fire(Timer& timer) {
+    now_ = timer.due;
+    timer.due += timer.period;
+    const int id = timer.id;  // the handler may kill the timer, and so this record
+    Log({"on-timer", id});
+    handler_.OnTimer(id);
+    RepaintChangedFields();
+}
+
+void HeadlessWindow::Advance(int milliseconds) {
+    const std::int64_t end = now_ + milliseconds;
+    for (;;) {
+        const auto due =
+            std::min_element(timers_.begin(), timers_.end(),
+                             [](const Timer& a, const Timer& b) { return a.due < b.due; });
+        if (due == timers_.end() || due->due > end) break;
+        Fire(*due);
+    }
+    now_ = end;
+}
+
+bool HeadlessWindow::ExpireTimer(int timer_id) {
+    const auto timer = std::find_if(timers_.begin(), timers_.end(),
+                                    [&](const Timer& t) { return t.id == timer_id; });
+    if (timer == timers_.end()) return false;
+    Advance(static_cast<int>(timer->due - now_));
+    return true;
+}
+
+const std::string& HeadlessWindow::Text(int id) const {
+    static const std::string kNone;
+    const Control* c = Find(id);
+    return c != nullptr ? c->text : kNone;
+}
+
+bool HeadlessWindow::IsEnabled(int id) const {
+    const Control* c = Find(id);
+    return c != nullptr && c->enabled;
+}
+
+int HeadlessWindow::InputLimit(int id) const {
+    const Control* c = Find(id);
+    return c != nullptr ? c->input_limit : 0;
+}
+
+const std::string& HeadlessWindow::AccessibleText(int id) const {
+    static const std::string kNone;
+    const Control* c = Find(id);
+    return c != nullptr ? c->accessible : kNone;
+}
+
+bool HeadlessWindow::TimerRunning(int timer_id) const {
+    return std::any_of(timers_.begin(), timers_.end(),
+                       [&](const Timer& t) { return t.id == timer_id; });
+}
+
+std::span<const PaintOp> HeadlessWindow::LastDrawing(int control) const {
+    const Control* c = Find(control);
+    return c != nullptr ? c->drawing.ops() : std::span<const PaintOp>{};
+}
+
+void HeadlessWindow::EnableControl(int id, bool enabled) {
+    Log({"enable", id, enabled ? 1 : 0});
+    if (Control* c = Find(id)) c->enabled = enabled;
+}
+
+void HeadlessWindow::SetFocus(int id) {
+    Log({"focus", id});
+    // As in a dialog, a disabled control cannot take the focus.
+    if (IsEnabled(id)) focus_ = id;
+}
+
+void HeadlessWindow::SetControlText(int id, std::string_view utf8) {
+    Log({"text", id, 0, std::string(utf8)});
+    if (Control* c = Find(id)) {
+        c->text.assign(utf8);
+        if (std::find(changed_fields_.begin(), changed_fields_.end(), id) == changed_fields_.end())
+            changed_fields_.push_back(id);
+    }
+}
+
+void HeadlessWindow::SetInputLimit(int id, int limit) {
+    Log({"limit", id, limit});
+    if (Control* c = Find(id)) c->input_limit = limit;
+}
+
+void HeadlessWindow::SetAccessibleText(int id, std::string_view utf8) {
+    Log({"accessible", id, 0, std::string(utf8)});
+    if (Control* c = Find(id)) c->accessible.assign(utf8);
+}
+
+void HeadlessWindow::SetTimer(int timer_id, int milliseconds) {
+    Log({"set-timer", timer_id, milliseconds});
+    const Timer timer{timer_id, milliseconds, now_ + milliseconds};
+    const auto running = std::find_if(timers_.begin(), timers_.end(),
+                                      [&](const Timer& t) { return t.id == timer_id; });
+    if (running != timers_.end()) {
+        *running = timer;  // setting a running timer restarts it
+    } else {
+        timers_.push_back(timer);
+    }
+}
+
+void HeadlessWindow::KillTimer(int timer_id) {
+    Log({"kill-timer", timer_id});
+    std::erase_if(timers_, [&](const Timer& t) { return t.id == timer_id; });
+}
+
+void HeadlessWindow::TrackPopupMenu(std::span<const MenuItem> items, Point screen) {
+    Popup popup{{}, screen};
+    for (const MenuItem& item : items)
+        popup.items.emplace_back(item.id, item.text);
+    popups_.push_back(std::move(popup));
+    Log({"popup", screen.x, screen.y});
+}
+
+void HeadlessWindow::AppendSystemMenu(const MenuItem& item) {
+    Log({"system-menu", item.id, 0, std::string(item.text)});
+    system_menu_.emplace_back(item.id, item.text);
+}
+
+std::unique_ptr<DeviceContext> HeadlessWindow::GetDeviceContext(int control_id) {
+    Log({"dc", control_id});
+    return std::make_unique<HeadlessDeviceContext>(*this, control_id);
+}
+
+void HeadlessWindow::EndDialog(int result) {
+    Log({"end", result});
+    ended_ = true;
+    result_ = result;
+}
+
+int HeadlessPlatform::DoModal(const DialogTemplate& t, DialogHandler& handler) {
+    HeadlessWindow window(t, handler, screen);
+    if (const auto session = sessions_.find(t.id);
+        session != sessions_.end() && session->second && !window.Ended())
+        session->second(window);
+    if (!window.Ended()) window.Close();
+    return window.Result();
+}
+
+}  // namespace tomaro::platform::headless

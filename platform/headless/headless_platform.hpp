@@ -1,0 +1,176 @@
+// The platform without a window system: dialogs are built from their templates as controls
+// by id (text, enabled state, focus), timers run on a clock that the host advances, menus and
+// drawing are recorded. tomaro-cli, the tests and the benchmarks host the dialog on it; the
+// host plays the part of the user and of the message loop.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <map>
+#include <memory>
+#include <ostream>
+#include <span>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/headless/recording_canvas.hpp"
+#include "platform/platform.hpp"
+
+namespace tomaro::platform::headless {
+
+// How the host's screen looks to a dialog.
+struct Screen {
+    bool has_system_menu = true;
+    Size x_extent{8, 16};             // of "X" in a device context
+    Rect client_rect{0, 0, 200, 40};  // of every control's device context
+    Point client_origin{0, 0};
+    bool log_calls = false;  // keep every call of the dialog's logic (tests); off for long runs
+};
+
+// One call of the dialog's logic into its window, for the log; "on-timer" marks a timer
+// expiry that the window delivered to the handler.
+struct Call {
+    Call(std::string o, int i = 0, int v = 0, std::string t = {})
+        : op(std::move(o)), id(i), value(v), text(std::move(t)) {}
+    std::string op;  // enable, focus, text, limit, accessible, set-timer, kill-timer, on-timer,
+                     // popup, system-menu, big-icon, dc, extent, validate, release, end
+    int id = 0;
+    int value = 0;
+    std::string text;
+    friend bool operator==(const Call&, const Call&) = default;
+    friend void PrintTo(const Call& c, std::ostream* os) {
+        *os << c.op << ' ' << c.id << ' ' << c.value << " \"" << c.text << '"';
+    }
+};
+
+// What one device context drew between being got and released.
+struct Drawing {
+    int control = 0;
+    std::vector<PaintOp> ops;
+    bool validated = false;
+};
+
+struct Popup {
+    std::vector<std::pair<int, std::string>> items;  // id and text; a separator is 0, ""
+    Point at;
+};
+
+class HeadlessWindow final : public DialogWindow {
+public:
+    HeadlessWindow(const DialogTemplate& t, DialogHandler& handler, const Screen& screen);
+    ~HeadlessWindow() override;
+
+    // What the host does to the dialog, with the platform's default where the handler
+    // declines: OK and Cancel end it, Enter and Escape are OK and Cancel. After each, the
+    // fields whose text changed repaint, as a message loop would repaint them next.
+    void Click(int id);  // a button; a disabled or missing one does not click
+    void Command(int id);
+    void KeyDown(int virtual_key);
+    void Close() { Command(IDCANCEL); }
+    // Runs the clock on; every timer due on the way fires, again each period until killed.
+    void Advance(int milliseconds);
+    // Runs the clock on to the timer's next expiry, if it runs; answers whether it did.
+    bool ExpireTimer(int timer_id);
+    void SetMinimised(bool minimised) { minimised_ = minimised; }
+
+    // What the window holds now.
+    DialogHandler& handler() { return handler_; }
+    const DialogHandler& handler() const { return handler_; }
+    const std::string& Text(int id) const;
+    bool IsEnabled(int id) const;
+    int InputLimit(int id) const;
+    const std::string& AccessibleText(int id) const;
+    int Focus() const { return focus_; }
+    bool TimerRunning(int timer_id) const;
+    // What the control's device context last drew.
+    std::span<const PaintOp> LastDrawing(int control) const;
+    const std::vector<std::pair<int, std::string>>& SystemMenu() const { return system_menu_; }
+    const std::vector<Popup>& Popups() const { return popups_; }
+    bool Ended() const { return ended_; }
+    int Result() const { return result_; }
+
+    // The log, kept only when the screen asks for it.
+    const std::vector<Call>& Calls() const { return calls_; }
+    const std::vector<Drawing>& Drawings() const { return drawings_; }
+
+    // DialogWindow
+    void EnableControl(int id, bool enabled) override;
+    void SetFocus(int id) override;
+    std::string ControlText(int id) override { return Text(id); }
+    void SetControlText(int id, std::string_view utf8) override;
+    void SetInputLimit(int id, int limit) override;
+    void SetAccessibleText(int id, std::string_view utf8) override;
+    void SetTimer(int timer_id, int milliseconds) override;
+    void KillTimer(int timer_id) override;
+    void TrackPopupMenu(std::span<const MenuItem> items, Point screen) override;
+    Point ClientOrigin() override { return screen_.client_origin; }
+    bool HasSystemMenu() override { return screen_.has_system_menu; }
+    void AppendSystemMenu(const MenuItem& item) override;
+    void SetBigIcon(int icon_id) override { Log({"big-icon", icon_id}); }
+    bool PaintMinimised() override { return minimised_; }
+    std::unique_ptr<DeviceContext> GetDeviceContext(int control_id) override;
+    void EndDialog(int result) override;
+
+private:
+    friend class HeadlessDeviceContext;
+
+    struct Control {
+        int id;
+        ControlKind kind;
+        std::string text;
+        std::string accessible;
+        bool enabled = true;
+        int input_limit = 0;
+        RecordingCanvas drawing;  // what its device context last drew
+    };
+    struct Timer {
+        int id;
+        int period;
+        std::int64_t due;
+    };
+
+    Control* Find(int id);
+    const Control* Find(int id) const;
+    void Log(Call call) {
+        if (screen_.log_calls) calls_.push_back(std::move(call));
+    }
+    void Fire(Timer& timer);
+    void RepaintChangedFields();
+
+    DialogHandler& handler_;
+    Screen screen_;
+    std::vector<Control> controls_;    // in template order
+    std::vector<int> changed_fields_;  // to repaint
+    int focus_ = 0;
+    std::vector<Timer> timers_;
+    std::int64_t now_ = 0;  // milliseconds since the window opened
+    std::vector<std::pair<int, std::string>> system_menu_;
+    std::vector<Popup> popups_;
+    bool minimised_ = false;
+    bool ended_ = false;
+    int result_ = 0;
+    std::vector<Call> calls_;
+    std::vector<Drawing> drawings_;
+    RecordingCanvas nowhere_;  // for a device context of a control that does not exist
+};
+
+class HeadlessPlatform : public Platform {
+public:
+    // What the host does while a dialog runs. A dialog that has no session, or that its
+    // session leaves open, is then closed as by its close box.
+    using Session = std::function<void(HeadlessWindow&)>;
+
+    Screen screen;
+
+    void SetSession(int template_id, Session session) {
+        sessions_[template_id] = std::move(session);
+    }
+
+    int DoModal(const DialogTemplate& t, DialogHandler& handler) override;
+
+private:
+    std::map<int, Session> sessions_;
+};
+
+}  // namespace tomaro::platform::headless
