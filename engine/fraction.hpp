@@ -40,8 +40,9 @@ constexpr Shadow shadow_of(Fraction f) {
     return {static_cast<double>(f.num), static_cast<double>(f.den)};
 }
 
-// Signed Euclid as the calculator has always reduced: never 0, and its sign follows the
-// remainders, so a result divided by it still needs the sign rule (normalize_sign).
+// Signed Euclid, not std::gcd: the calculator's results depend on its sign, which follows
+// the remainders, so a result divided by it still needs the sign rule (normalize_sign). It is
+// never 0 and never traps, also for the most negative value.
 constexpr Int64 Gcd(Int64 a, Int64 b) {
     Int64 x = a >= b ? a : b;
     Int64 y = a >= b ? b : a;
