@@ -99,6 +99,8 @@ void WriteMenu(std::string& out) {
     out += "    END\nEND\n\n";
 }
 
+// The committed script carries the project's version as this writes it: when the version
+// changes, rc_script_test fails until the script is written again.
 void WriteVersion(std::string& out) {
     const VersionInfo& v = Version();
     const std::string numbers = std::to_string(v.major) + "," + std::to_string(v.minor) + "," +

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "resources/version.hpp"
+
 namespace tomaro {
 namespace {
 
@@ -77,7 +79,7 @@ constexpr std::array kAboutControls = {
                     IDR_MAINFRAME},
     ControlTemplate{kNoId,
                     ControlKind::Static,
-                    "Tomaro -Quillet- Version 1.5.5",
+                    "Tomaro -Quillet- Version " TOMARO_VERSION,
                     {40, 15, 110, 8},
                     kChild | kVisible | kGroup | kStaticLeft | kStaticNoPrefix},
     ControlTemplate{kNoId,
@@ -112,12 +114,12 @@ constexpr std::array kContextMenu = {
 constexpr VersionInfo kVersion{
     .productName = "Tomaro ｱﾌﾟﾘｹｰｼｮﾝ",
     .fileDescription = "分数計算の出来る電卓です。",
-    .version = "1.5.5",
-    .versionCommas = "1, 5, 5, 0",
-    .major = 1,
-    .minor = 5,
-    .patch = 5,
-    .build = 0,
+    .version = TOMARO_VERSION,
+    .versionCommas = TOMARO_VERSION_COMMAS,
+    .major = TOMARO_VERSION_MAJOR,
+    .minor = TOMARO_VERSION_MINOR,
+    .patch = TOMARO_VERSION_PATCH,
+    .build = TOMARO_VERSION_BUILD,
 };
 
 // Windows rounds dialog-unit conversions to the nearest pixel (MulDiv).

@@ -301,17 +301,6 @@ TEST(AboutDialogTemplate, ShowsTheIconTheVersionAndOneOkButton) {
     }
 }
 
-TEST(Version, AgreesWithTheBuildAndItsOwnNumbers) {
-    const VersionInfo& v = Version();
-    EXPECT_EQ(v.version, TOMARO_PROJECT_VERSION);
-    EXPECT_EQ(std::string(v.version), std::to_string(v.major) + "." + std::to_string(v.minor) +
-                                          "." + std::to_string(v.patch));
-    EXPECT_EQ(std::string(v.versionCommas),
-              std::to_string(v.major) + ", " + std::to_string(v.minor) + ", " +
-                  std::to_string(v.patch) + ", " + std::to_string(v.build));
-    EXPECT_EQ(v.fileDescription, "分数計算の出来る電卓です。");
-}
-
 // Windows converts with MulDiv, which rounds to the nearest pixel and halves away from zero.
 TEST(ToPixels, RoundsAsTheDialogManagerDoes) {
     struct Case {
