@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "resources/resources.hpp"
+#include "resources/win32_styles.hpp"
 
 namespace tomaro {
 namespace {
@@ -99,6 +100,25 @@ TEST(ResourceScript, DialogsListEveryControlInTemplateOrder) {
                 << controls[i];
         }
         EXPECT_NE(std::find(controls.begin(), controls.end(), c.display_line), controls.end());
+    }
+}
+
+// Meanings the templates do not use yet, so the committed script does not prove their bits.
+TEST(Win32Styles, MeaningsOutsideTheTemplatesGiveTheirBits) {
+    struct Case {
+        ControlTemplate control;
+        Win32Styles expected;
+    };
+    const Case cases[] = {
+        {{.id = 1, .kind = ControlKind::PushButton, .disabled = true}, {0x58000000, 0}},
+        {{.id = 2, .kind = ControlKind::ReadOnlyField, .align = Alignment::Centre, .scrolls = true},
+         {0x50800881, 0}},
+        {{.id = 3, .kind = ControlKind::Label, .sunkenEdge = true, .align = Alignment::Right},
+         {0x50000002, 0x00000200}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control.id);
+        EXPECT_EQ(Win32StylesOf(c.control), c.expected);
     }
 }
 
