@@ -8,12 +8,18 @@ set(TOMARO_APP_ID io.github.tomaro.Quillet)
 set(TOMARO_ICON_SIZES 16 32 48)
 set(_tomaro_resources ${PROJECT_SOURCE_DIR}/resources)
 
+# The metainfo and the manual page name the version and its date, filled in from the project.
+set(_tomaro_linux ${PROJECT_BINARY_DIR}/linux)
+configure_file(${_tomaro_resources}/linux/${TOMARO_APP_ID}.metainfo.xml.in
+               ${_tomaro_linux}/${TOMARO_APP_ID}.metainfo.xml @ONLY)
+configure_file(${_tomaro_resources}/linux/tomaro-cli.1.in ${_tomaro_linux}/tomaro-cli.1 @ONLY)
+
 # The desktop entry, the AppStream metainfo and the icons describe the window; a build
 # without it does not pretend to offer one.
 if(TARGET tomaro)
     install(FILES ${_tomaro_resources}/linux/${TOMARO_APP_ID}.desktop
             DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-    install(FILES ${_tomaro_resources}/linux/${TOMARO_APP_ID}.metainfo.xml
+    install(FILES ${_tomaro_linux}/${TOMARO_APP_ID}.metainfo.xml
             DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
     foreach(size IN LISTS TOMARO_ICON_SIZES)
         install(FILES ${_tomaro_resources}/icons/tomaro-${size}.png
@@ -33,8 +39,8 @@ set(_tomaro_man_page ${PROJECT_BINARY_DIR}/man/tomaro-cli.1.gz)
 add_custom_command(
     OUTPUT ${_tomaro_man_page}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
-    COMMAND ${TOMARO_GZIP} -9n -c ${_tomaro_resources}/linux/tomaro-cli.1 > ${_tomaro_man_page}
-    DEPENDS ${_tomaro_resources}/linux/tomaro-cli.1
+    COMMAND ${TOMARO_GZIP} -9n -c ${_tomaro_linux}/tomaro-cli.1 > ${_tomaro_man_page}
+    DEPENDS ${_tomaro_linux}/tomaro-cli.1
     COMMENT "Compressing the tomaro-cli manual page"
     VERBATIM)
 add_custom_target(tomaro_man_page ALL DEPENDS ${_tomaro_man_page})

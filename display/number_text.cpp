@@ -31,37 +31,6 @@ void format_fixed(std::string& out, double v, int precision) {
     out.resize(static_cast<std::size_t>(result.ptr - out.data()));
 }
 
-namespace {
-
-struct WideQuotient {
-    std::uint64_t q;
-    bool exact;
-};
-
-// (high * 2^64) / divisor, for high < divisor and a divisor with its top bit set: long
-// division in 32-bit digits, since 32-bit targets have no 128-bit type. The intermediate
-// products wrap modulo 2^64 by design; each partial remainder is below the divisor.
-WideQuotient divide_shifted(std::uint64_t high, std::uint64_t divisor) {
-    constexpr std::uint64_t kDigit = std::uint64_t{1} << 32;
-    const std::uint64_t v1 = divisor >> 32, v0 = divisor & (kDigit - 1);
-    const auto next_digit = [&](std::uint64_t rest, std::uint64_t digit_in) {
-        std::uint64_t q = rest / v1, r = rest - q * v1;
-        while (q >= kDigit || q * v0 > kDigit * r + digit_in) {
-            --q;
-            r += v1;
-            if (r >= kDigit) break;
-        }
-        return q;
-    };
-    const std::uint64_t q1 = next_digit(high, 0);
-    const std::uint64_t rest = high * kDigit - q1 * divisor;
-    const std::uint64_t q0 = next_digit(rest, 0);
-    const std::uint64_t remainder = rest * kDigit - q0 * divisor;
-    return {q1 * kDigit + q0, remainder == 0};
-}
-
-}  // namespace
-
 double nearest_quotient(std::int64_t num, std::int64_t den) {
     if (num == 0 || den == 0) return static_cast<double>(num) / static_cast<double>(den);
     // Normalise both magnitudes to a set top bit; the quotient of a * 2^64 by b then has 64
@@ -71,7 +40,7 @@ double nearest_quotient(std::int64_t num, std::int64_t den) {
     const int shift_a = std::countl_zero(a0), shift_b = std::countl_zero(b0);
     const std::uint64_t a = a0 << shift_a, b = b0 << shift_b;
     const bool top = a >= b;  // the quotient's 65th bit
-    const WideQuotient low = divide_shifted(top ? a - b : a, b);
+    const WideQuotient low = wide_div(top ? a - b : a, b);
     const std::uint64_t sticky = low.exact ? 0 : 1;
     // A 65-bit quotient drops its lowest bit into the sticky bit: 64 bits still hold more
     // than the 53 that a double keeps, so the rounding is unchanged.

@@ -3,20 +3,6 @@
 namespace tomaro {
 namespace {
 
-// An operation's result as the 64-bit arithmetic wraps it, its shadow, and whether the
-// exact result would have fitted.
-struct Outcome {
-    Fraction value;
-    Shadow shadow;
-    bool exact_fits = true;
-};
-
-Outcome from_exact(Int128 num, Int128 den, Shadow shadow) {
-    return {{static_cast<Int64>(num), static_cast<Int64>(den)},
-            shadow,
-            fits_reduced(num) && fits_reduced(den)};
-}
-
 // Divides p and q by their Gcd, in place, so that the products that follow stay small.
 void cross_reduce(Int64& p, Int64& q) {
     const Int64 g = Gcd(p, q);
@@ -26,27 +12,24 @@ void cross_reduce(Int64& p, Int64& q) {
 
 // Applies op to acc and the (reduced) entry; the shadows are those loaded for this operation.
 // Products are formed exactly in 128 bits; the low 64 bits are what the calculator keeps.
-Outcome apply(char op, Fraction acc, Fraction entry, Shadow as, Shadow es) {
-    const Int128 an = acc.num, ad = acc.den, en = entry.num, ed = entry.den;
+Checked apply(char op, Fraction acc, Fraction entry, Shadow as, Shadow es) {
     switch (op) {
         case '+':
-            return from_exact(exact_sum(an * ed, en * ad), ad * ed,
-                              {as.num * es.den + es.num * as.den, as.den * es.den});
+            return checked_sum(acc, as, SumSign::Plus, entry, es);
         case '-':
-            return from_exact(exact_sum(an * ed, -(en * ad)), ad * ed,
-                              {as.num * es.den - es.num * as.den, as.den * es.den});
+            return checked_sum(acc, as, SumSign::Minus, entry, es);
         case '*':
             cross_reduce(entry.num, acc.den);
             cross_reduce(acc.num, entry.den);
-            return from_exact(Int128{acc.num} * entry.num, Int128{acc.den} * entry.den,
-                              {as.num * es.num, as.den * es.den});
+            return checked(Int128{acc.num} * entry.num, Int128{acc.den} * entry.den,
+                           {as.num * es.num, as.den * es.den});
         case '/':
             cross_reduce(entry.num, acc.num);
             cross_reduce(acc.den, entry.den);
-            return from_exact(Int128{acc.num} * entry.den, Int128{acc.den} * entry.num,
-                              {as.num * es.den, es.num * as.den});
+            return checked(Int128{acc.num} * entry.den, Int128{acc.den} * entry.num,
+                           {as.num * es.den, es.num * as.den});
         default:  // ' ' or '=': the operand itself becomes the result
-            return from_exact(en, ed, es);
+            return checked(entry.num, entry.den, es);
     }
 }
 
@@ -85,7 +68,7 @@ void Evaluate(CalcState& s, WindowRequests& w) {
     s.accShadow = shadow_of(s.acc);
     s.entry = reduce(s.entry);
 
-    const Outcome out = apply(s.pendingOp, s.acc, s.entry, s.accShadow, s.entryShadow);
+    const Checked out = apply(s.pendingOp, s.acc, s.entry, s.accShadow, s.entryShadow);
     s.acc = out.value;
     s.accShadow = out.shadow;
     if (s.pendingOp == '/') s.entryRep = REP_FRACTION;
@@ -97,7 +80,7 @@ void Evaluate(CalcState& s, WindowRequests& w) {
     choose_reps(s);
 
     const bool overflowed =
-        shadow_overflows(s.accShadow.num) || shadow_overflows(s.accShadow.den) || !out.exact_fits;
+        shadow_overflows(s.accShadow.num) || shadow_overflows(s.accShadow.den) || !out.fits;
     if (overflowed) s.accRep = s.entryRep = REP_ERROR;
     if (s.accRep == REP_ERROR) {
         s.locked = true;

@@ -40,8 +40,42 @@ constexpr Shadow shadow_of(Fraction f) {
     return {static_cast<double>(f.num), static_cast<double>(f.den)};
 }
 
-// Signed Euclid as the calculator has always reduced: never 0, and its sign follows the
-// remainders, so a result divided by it still needs the sign rule (normalize_sign).
+// A result computed exactly in 128 bits: the low 64 bits that the calculator keeps, its
+// shadow, whether the exact numerator and denominator fitted, and whether the exact
+// numerator is 0 (the kept one can be 0 by wrapping alone).
+struct Checked {
+    Fraction value;
+    Shadow shadow;
+    bool fits;
+    bool zero;
+};
+
+constexpr Checked checked(Int128 num, Int128 den, Shadow shadow) {
+    return {{static_cast<Int64>(num), static_cast<Int64>(den)},
+            shadow,
+            fits_reduced(num) && fits_reduced(den),
+            num == 0};
+}
+
+enum class SumSign { Plus, Minus };
+
+// left ± right over the product of the denominators, the one sum for every caller that
+// adds fractions. Each caller passes its own shadows, and chooses which operand goes left:
+// the shadow's terms are formed in that order, so its rounding is the caller's.
+constexpr Checked checked_sum(Fraction left, Shadow ls, SumSign sign, Fraction right, Shadow rs) {
+    const Int128 cross_left = Int128{left.num} * right.den;
+    const Int128 cross_right = Int128{right.num} * left.den;
+    const Int128 den = Int128{left.den} * right.den;
+    if (sign == SumSign::Plus)
+        return checked(exact_sum(cross_left, cross_right), den,
+                       {ls.num * rs.den + rs.num * ls.den, ls.den * rs.den});
+    return checked(exact_sum(cross_left, -cross_right), den,
+                   {ls.num * rs.den - rs.num * ls.den, ls.den * rs.den});
+}
+
+// Signed Euclid, not std::gcd: the calculator's results depend on its sign, which follows
+// the remainders, so a result divided by it still needs the sign rule (normalize_sign). It is
+// never 0 and never traps, also for the most negative value.
 constexpr Int64 Gcd(Int64 a, Int64 b) {
     Int64 x = a >= b ? a : b;
     Int64 y = a >= b ? b : a;

@@ -1,6 +1,7 @@
 // A signed 128-bit integer in two 64-bit halves, for the exact products and sums that judge
-// overflow. Written out rather than taken from the compiler because 32-bit targets have no
-// 128-bit type; arithmetic wraps modulo 2^128 and never traps.
+// overflow, and the wide product and division of 64-bit halves it rests on. Written out
+// rather than taken from the compiler because 32-bit targets have no 128-bit type;
+// arithmetic wraps modulo 2^128 and never traps.
 #pragma once
 
 #include <compare>
@@ -20,6 +21,34 @@ constexpr Wide wide_mul(std::uint64_t a, std::uint64_t b) {
     const std::uint64_t lo_hi = a_lo * b_hi, hi_hi = a_hi * b_hi;
     const std::uint64_t middle = (lo_lo >> 32) + (hi_lo & kLow32) + lo_hi;
     return {hi_hi + (hi_lo >> 32) + (middle >> 32), (middle << 32) | (lo_lo & kLow32)};
+}
+
+// (high * 2^64) / divisor, for high < divisor and a divisor with its top bit set, and
+// whether it divides exactly: long division in 32-bit digits. The readout rounds a quotient
+// of 64-bit values with it. The intermediate products wrap modulo 2^64 by design; each
+// partial remainder is below the divisor.
+struct WideQuotient {
+    std::uint64_t q;
+    bool exact;
+};
+
+constexpr WideQuotient wide_div(std::uint64_t high, std::uint64_t divisor) {
+    constexpr std::uint64_t kDigit = std::uint64_t{1} << 32;
+    const std::uint64_t v1 = divisor >> 32, v0 = divisor & (kDigit - 1);
+    const auto next_digit = [&](std::uint64_t rest, std::uint64_t digit_in) {
+        std::uint64_t q = rest / v1, r = rest - q * v1;
+        while (q >= kDigit || q * v0 > kDigit * r + digit_in) {
+            --q;
+            r += v1;
+            if (r >= kDigit) break;
+        }
+        return q;
+    };
+    const std::uint64_t q1 = next_digit(high, 0);
+    const std::uint64_t rest = high * kDigit - q1 * divisor;
+    const std::uint64_t q0 = next_digit(rest, 0);
+    const std::uint64_t remainder = rest * kDigit - q0 * divisor;
+    return {q1 * kDigit + q0, remainder == 0};
 }
 
 class Int128 {

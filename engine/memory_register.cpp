@@ -14,24 +14,20 @@ void accumulate(CalcState& s, WindowRequests& w, Direction dir) {
         // An overflowing evaluation leaves only wrapped values: the memory keeps its own.
         if (s.locked) return;
     }
-    const Shadow before = shadow_of(s.memory);
-    const Fraction a = s.acc, m = s.memory;
-    const double a_num = static_cast<double>(a.num), a_den = static_cast<double>(a.den);
+    // The shadow's terms in the register's own order: the accumulator first when adding,
+    // the memory first when subtracting.
+    const Checked sum =
+        dir == Direction::Add
+            ? checked_sum(s.acc, shadow_of(s.acc), SumSign::Plus, s.memory, shadow_of(s.memory))
+            : checked_sum(s.memory, shadow_of(s.memory), SumSign::Minus, s.acc, shadow_of(s.acc));
 
-    const Int128 cross = Int128{m.den} * a.num;
-    const Int128 num = exact_sum(Int128{a.den} * m.num, dir == Direction::Add ? cross : -cross);
-    const Int128 den = Int128{a.den} * m.den;
-    const double f_num = dir == Direction::Add ? a_num * before.den + a_den * before.num
-                                               : a_den * before.num - a_num * before.den;
-    const double f_den = a_den * before.den;
-
-    s.memory = normalize_sign(reduce({static_cast<Int64>(num), static_cast<Int64>(den)}));
+    s.memory = normalize_sign(reduce(sum.value));
     s.memoryRep = combined_rep(s.accRep, s.memoryRep, s.memory.den);
     s.memText = "M";
     // Zero is judged on the exact numerator: a tiny value must not vanish by rounding.
-    if (num == 0) MemoryClear(s, w);
-    const bool overflowed = shadow_overflows(f_num) || shadow_overflows(f_den) ||
-                            !fits_reduced(num) || !fits_reduced(den);
+    if (sum.zero) MemoryClear(s, w);
+    const bool overflowed =
+        shadow_overflows(sum.shadow.num) || shadow_overflows(sum.shadow.den) || !sum.fits;
     if (overflowed) {
         MemoryClear(s, w);
         s.memText = "E";

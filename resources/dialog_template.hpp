@@ -1,9 +1,9 @@
-// How a dialog is described: its controls by id, kind, caption, place in dialog units and
-// styles. Style bits carry the values the Windows resource compiler writes, so one
-// description serves every platform and the resource script alike.
+// How a dialog is described: its controls by id, kind, caption and place in dialog units, and
+// what each control is (a default button, a read-only field and its alignment, a tab stop).
+// Each platform derives its own flags from that; the Windows style bits are derived in one
+// place, win32_styles.hpp, which the resource script is written with.
 #pragma once
 
-#include <cstdint>
 #include <span>
 #include <string_view>
 
@@ -13,60 +13,54 @@ struct DluRect {
     int x = 0, y = 0, width = 0, height = 0;
 };
 
-enum class ControlKind { Button, Edit, Static };
+enum class ControlKind {
+    PushButton,
+    DefaultPushButton,  // the button that Enter presses; drawn with a heavier border
+    ReadOnlyField,      // bordered one-line text that the program sets and the user can select
+    WhiteFrame,         // a white rectangle that the program paints (the display)
+    Icon,               // shows iconId at the standard icon size, whatever the rectangle says
+    Label,              // static text
+};
 
-// Style bits, named after what they mean; values as the Windows headers give them.
-namespace style {
-inline constexpr std::uint32_t kChild = 0x40000000;
-inline constexpr std::uint32_t kVisible = 0x10000000;
-inline constexpr std::uint32_t kPopup = 0x80000000;
-inline constexpr std::uint32_t kCaption = 0x00C00000;
-inline constexpr std::uint32_t kSystemMenu = 0x00080000;
-inline constexpr std::uint32_t kMinimizeBox = 0x00020000;
-inline constexpr std::uint32_t kModalFrame = 0x00000080;  // DS_MODALFRAME
-inline constexpr std::uint32_t kSetFont = 0x00000040;     // DS_SETFONT
-inline constexpr std::uint32_t kBorder = 0x00800000;
-inline constexpr std::uint32_t kTabStop = 0x00010000;
-inline constexpr std::uint32_t kGroup = 0x00020000;
-inline constexpr std::uint32_t kPushButton = 0x0;         // BS_PUSHBUTTON
-inline constexpr std::uint32_t kDefaultPushButton = 0x1;  // BS_DEFPUSHBUTTON
-inline constexpr std::uint32_t kEditRight = 0x0002;       // ES_RIGHT
-inline constexpr std::uint32_t kEditAutoHScroll = 0x0080;
-inline constexpr std::uint32_t kEditReadOnly = 0x0800;
-inline constexpr std::uint32_t kStaticLeft = 0x0000;
-inline constexpr std::uint32_t kStaticIcon = 0x0003;
-inline constexpr std::uint32_t kStaticWhiteRect = 0x0006;
-inline constexpr std::uint32_t kStaticNoPrefix = 0x0080;
-inline constexpr std::uint32_t kExClientEdge = 0x00000200;
-inline constexpr std::uint32_t kExAppWindow = 0x00040000;
-}  // namespace style
+enum class Alignment { Left, Centre, Right };
 
 inline constexpr int kNoId = -1;  // a control that nothing addresses
 
+// Every control is visible from the start.
 struct ControlTemplate {
     int id;
     ControlKind kind;
-    std::string_view text;  // caption, or for an icon static the icon's resource name
-    DluRect rect;
-    std::uint32_t style;
-    std::uint32_t exStyle = 0;
-    int iconId = 0;  // the icon an icon static shows
+    std::string_view text = {};  // caption; an icon names its icon by iconId instead
+    DluRect rect = {};
+    bool tabStop = false;               // Tab stops on it, and the dialog focuses the first one
+    bool group = false;                 // starts a group: arrow keys move within a group
+    bool disabled = false;              // disabled until the program enables it
+    bool sunkenEdge = false;            // framed by a sunken edge
+    Alignment align = Alignment::Left;  // of a field's or a label's text
+    bool scrolls = false;               // a field whose text may outgrow it scrolls sideways
+    bool literalAmpersands = false;     // a label shows "&" as it is, not as a mnemonic mark
+    int iconId = 0;
 
-    bool has(std::uint32_t bits) const { return (style & bits) == bits; }
+    bool IsButton() const {
+        return kind == ControlKind::PushButton || kind == ControlKind::DefaultPushButton;
+    }
 };
 
+// Every dialog is a fixed-size window with a title bar and a dialog frame, in the font it
+// names.
 struct DialogTemplate {
     int id;
-    bool extended;
+    bool extended;  // stored as an extended template, which alone keeps controls' extended styles
     std::string_view caption;
     DluRect rect;
-    std::uint32_t style;
-    std::uint32_t exStyle;
+    bool visible;      // created visible (a modal dialog is shown either way)
+    bool systemMenu;   // the window menu and the close button
+    bool minimizeBox;  // can be minimised
+    bool appWindow;    // its own taskbar entry even when owned
     std::string_view fontName;
     int fontPointSize;
     std::span<const ControlTemplate> controls;
 
-    bool has(std::uint32_t bits) const { return (style & bits) == bits; }
     const ControlTemplate* control(int control_id) const;
 };
 

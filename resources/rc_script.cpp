@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "resources/resources.hpp"
+#include "resources/win32_styles.hpp"
 
 namespace tomaro {
 namespace {
@@ -46,18 +47,6 @@ std::string Quoted(std::string_view text) {
     return out + "\"";
 }
 
-std::string_view ClassName(ControlKind kind) {
-    switch (kind) {
-        case ControlKind::Button:
-            return "Button";
-        case ControlKind::Edit:
-            return "Edit";
-        case ControlKind::Static:
-            return "Static";
-    }
-    return "Static";
-}
-
 std::string Rect(const DluRect& r) {
     return std::to_string(r.x) + ", " + std::to_string(r.y) + ", " + std::to_string(r.width) +
            ", " + std::to_string(r.height);
@@ -67,17 +56,20 @@ std::string Rect(const DluRect& r) {
 // bits, where the short forms (PUSHBUTTON, LTEXT...) would add bits of their own.
 void WriteControl(std::string& out, const ControlTemplate& c) {
     // An icon static names its icon by number; any other control gives its caption.
-    const std::string text = c.iconId != 0 ? std::to_string(c.iconId) : Quoted(c.text);
+    const std::string text =
+        c.kind == ControlKind::Icon ? std::to_string(c.iconId) : Quoted(c.text);
+    const Win32Styles styles = Win32StylesOf(c);
     out += "    CONTROL " + text + ", " + std::to_string(c.id) + ", \"" +
-           std::string(ClassName(c.kind)) + "\", " + Hex(c.style) + ", " + Rect(c.rect);
-    if (c.exStyle != 0) out += ", " + Hex(c.exStyle);
+           std::string(Win32ClassOf(c.kind)) + "\", " + Hex(styles.style) + ", " + Rect(c.rect);
+    if (styles.exStyle != 0) out += ", " + Hex(styles.exStyle);
     out += "\n";
 }
 
 void WriteDialog(std::string& out, const DialogTemplate& d) {
     out += std::to_string(d.id) + (d.extended ? " DIALOGEX " : " DIALOG ") + Rect(d.rect) + "\n";
-    out += "STYLE " + Hex(d.style) + "\n";
-    if (d.exStyle != 0) out += "EXSTYLE " + Hex(d.exStyle) + "\n";
+    const Win32Styles styles = Win32StylesOf(d);
+    out += "STYLE " + Hex(styles.style) + "\n";
+    if (styles.exStyle != 0) out += "EXSTYLE " + Hex(styles.exStyle) + "\n";
     out += "CAPTION " + Quoted(d.caption) + "\n";
     out += "FONT " + std::to_string(d.fontPointSize) + ", " + Quoted(d.fontName);
     // An extended template also names weight, italic and character set.
@@ -99,6 +91,8 @@ void WriteMenu(std::string& out) {
     out += "    END\nEND\n\n";
 }
 
+// The committed script carries the project's version as this writes it: when the version
+// changes, rc_script_test fails until the script is written again.
 void WriteVersion(std::string& out) {
     const VersionInfo& v = Version();
     const std::string numbers = std::to_string(v.major) + "," + std::to_string(v.minor) + "," +

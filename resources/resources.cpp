@@ -2,54 +2,65 @@
 
 #include <array>
 
+#include "resources/version.hpp"
+
 namespace tomaro {
 namespace {
 
-using namespace style;
+constexpr ControlTemplate Button(int id, std::string_view caption, DluRect rect) {
+    return {.id = id, .kind = ControlKind::PushButton, .text = caption, .rect = rect};
+}
 
-constexpr std::uint32_t kButton = kChild | kVisible | kPushButton;
-constexpr std::uint32_t kField = kChild | kVisible | kBorder | kEditRight | kEditReadOnly;
+// The four fields under the display: read-only, right-aligned.
+constexpr ControlTemplate Field(int id, DluRect rect, bool scrolls = false) {
+    return {.id = id,
+            .kind = ControlKind::ReadOnlyField,
+            .rect = rect,
+            .align = Alignment::Right,
+            .scrolls = scrolls};
+}
 
 // Template order is z-order and tab order; "=" alone takes the tab stop, and so the focus.
 constexpr std::array kCalcControls = {
-    ControlTemplate{IDC_ALLCLEAR, ControlKind::Button, "A.C.", {5, 45, 40, 20}, kButton},
-    ControlTemplate{IDC_DIGIT0, ControlKind::Button, "0", {35, 131, 50, 20}, kButton},
-    ControlTemplate{IDC_DIGIT1, ControlKind::Button, "1", {35, 111, 25, 20}, kButton},
-    ControlTemplate{IDC_DIGIT2, ControlKind::Button, "2", {60, 111, 25, 20}, kButton},
-    ControlTemplate{IDC_DIGIT3, ControlKind::Button, "3", {85, 111, 25, 20}, kButton},
-    ControlTemplate{IDC_DIGIT4, ControlKind::Button, "4", {35, 91, 25, 20}, kButton},
-    ControlTemplate{IDC_DIGIT5, ControlKind::Button, "5", {60, 91, 25, 20}, kButton},
-    ControlTemplate{IDC_DIGIT6, ControlKind::Button, "6", {85, 91, 25, 20}, kButton},
-    ControlTemplate{IDC_DIGIT7, ControlKind::Button, "7", {35, 71, 25, 20}, kButton},
-    ControlTemplate{IDC_DIGIT8, ControlKind::Button, "8", {60, 71, 25, 20}, kButton},
-    ControlTemplate{IDC_DIGIT9, ControlKind::Button, "9", {85, 71, 25, 20}, kButton},
-    ControlTemplate{IDC_POINT, ControlKind::Button, ".", {110, 131, 25, 20}, kButton},
-    ControlTemplate{IDC_SIGN, ControlKind::Button, "+ | -", {110, 111, 25, 20}, kButton},
-    ControlTemplate{IDC_FRACTIONBAR, ControlKind::Button, "~ | _", {110, 91, 25, 20}, kButton},
-    ControlTemplate{IDC_ADD, ControlKind::Button, "+", {140, 131, 25, 20}, kButton},
-    ControlTemplate{IDC_SUBTRACT, ControlKind::Button, "-", {140, 111, 25, 20}, kButton},
-    ControlTemplate{IDC_MULTIPLY, ControlKind::Button, "*", {140, 91, 25, 20}, kButton},
-    ControlTemplate{IDC_DIVIDE, ControlKind::Button, "/", {140, 71, 25, 20}, kButton},
-    ControlTemplate{IDC_EQUALS, ControlKind::Button, "=", {165, 131, 25, 20}, kButton | kTabStop},
-    ControlTemplate{IDC_CLEARENTRY, ControlKind::Button, "><", {45, 45, 25, 20}, kButton},
-    ControlTemplate{IDC_BACKSPACE, ControlKind::Button, "<-", {70, 45, 25, 20}, kButton},
-    ControlTemplate{IDC_DISPLAY,
-                    ControlKind::Static,
-                    "",
-                    {5, 0, 185, 30},
-                    kChild | kVisible | kStaticWhiteRect,
-                    kExClientEdge},
-    ControlTemplate{
-        IDC_READOUT, ControlKind::Edit, "", {15, 30, 135, 12}, kField | kEditAutoHScroll},
-    ControlTemplate{IDC_KIND, ControlKind::Edit, "", {149, 30, 32, 12}, kField},
-    ControlTemplate{IDC_OPERATOR, ControlKind::Edit, "", {180, 30, 10, 12}, kField},
-    ControlTemplate{IDC_MEMORYADD, ControlKind::Button, "M+", {5, 131, 25, 20}, kButton},
-    ControlTemplate{IDC_MEMORYSUBTRACT, ControlKind::Button, "M-", {5, 111, 25, 20}, kButton},
-    ControlTemplate{IDC_MEMORYRECALL, ControlKind::Button, "MR", {5, 91, 25, 20}, kButton},
-    ControlTemplate{IDC_MEMORYCLEAR, ControlKind::Button, "MC", {5, 71, 25, 20}, kButton},
-    ControlTemplate{IDC_MEMORYINDICATOR, ControlKind::Edit, "", {5, 30, 10, 12}, kField},
-    ControlTemplate{IDC_TRIPLEZERO, ControlKind::Button, "000", {85, 131, 25, 20}, kButton},
-    ControlTemplate{IDC_RECIPROCAL, ControlKind::Button, "1/x", {110, 71, 25, 20}, kButton},
+    Button(IDC_ALLCLEAR, "A.C.", {5, 45, 40, 20}),
+    Button(IDC_DIGIT0, "0", {35, 131, 50, 20}),
+    Button(IDC_DIGIT1, "1", {35, 111, 25, 20}),
+    Button(IDC_DIGIT2, "2", {60, 111, 25, 20}),
+    Button(IDC_DIGIT3, "3", {85, 111, 25, 20}),
+    Button(IDC_DIGIT4, "4", {35, 91, 25, 20}),
+    Button(IDC_DIGIT5, "5", {60, 91, 25, 20}),
+    Button(IDC_DIGIT6, "6", {85, 91, 25, 20}),
+    Button(IDC_DIGIT7, "7", {35, 71, 25, 20}),
+    Button(IDC_DIGIT8, "8", {60, 71, 25, 20}),
+    Button(IDC_DIGIT9, "9", {85, 71, 25, 20}),
+    Button(IDC_POINT, ".", {110, 131, 25, 20}),
+    Button(IDC_SIGN, "+ | -", {110, 111, 25, 20}),
+    Button(IDC_FRACTIONBAR, "~ | _", {110, 91, 25, 20}),
+    Button(IDC_ADD, "+", {140, 131, 25, 20}),
+    Button(IDC_SUBTRACT, "-", {140, 111, 25, 20}),
+    Button(IDC_MULTIPLY, "*", {140, 91, 25, 20}),
+    Button(IDC_DIVIDE, "/", {140, 71, 25, 20}),
+    ControlTemplate{.id = IDC_EQUALS,
+                    .kind = ControlKind::PushButton,
+                    .text = "=",
+                    .rect = {165, 131, 25, 20},
+                    .tabStop = true},
+    Button(IDC_CLEARENTRY, "><", {45, 45, 25, 20}),
+    Button(IDC_BACKSPACE, "<-", {70, 45, 25, 20}),
+    ControlTemplate{.id = IDC_DISPLAY,
+                    .kind = ControlKind::WhiteFrame,
+                    .rect = {5, 0, 185, 30},
+                    .sunkenEdge = true},
+    Field(IDC_READOUT, {15, 30, 135, 12}, /*scrolls=*/true),
+    Field(IDC_KIND, {149, 30, 32, 12}),
+    Field(IDC_OPERATOR, {180, 30, 10, 12}),
+    Button(IDC_MEMORYADD, "M+", {5, 131, 25, 20}),
+    Button(IDC_MEMORYSUBTRACT, "M-", {5, 111, 25, 20}),
+    Button(IDC_MEMORYRECALL, "MR", {5, 91, 25, 20}),
+    Button(IDC_MEMORYCLEAR, "MC", {5, 71, 25, 20}),
+    Field(IDC_MEMORYINDICATOR, {5, 30, 10, 12}),
+    Button(IDC_TRIPLEZERO, "000", {85, 131, 25, 20}),
+    Button(IDC_RECIPROCAL, "1/x", {110, 71, 25, 20}),
 };
 
 constexpr std::string_view kDialogFont = "ＭＳ Ｐゴシック";
@@ -60,36 +71,35 @@ constexpr DialogTemplate kCalcDialog{
     .extended = true,
     .caption = "Tomaro -Quillet-",
     .rect = {0, 0, 195, 155},
-    .style = kPopup | kVisible | kCaption | kSystemMenu | kMinimizeBox | kModalFrame | kSetFont,
-    .exStyle = kExAppWindow,
+    .visible = true,
+    .systemMenu = true,
+    .minimizeBox = true,
+    .appWindow = true,
     .fontName = kDialogFont,
     .fontPointSize = kDialogFontPoints,
     .controls = kCalcControls,
 };
 
 constexpr std::array kAboutControls = {
-    ControlTemplate{kNoId,
-                    ControlKind::Static,
-                    "",
-                    {11, 17, 20, 20},
-                    kChild | kVisible | kStaticIcon,
-                    0,
-                    IDR_MAINFRAME},
-    ControlTemplate{kNoId,
-                    ControlKind::Static,
-                    "Tomaro -Quillet- Version 1.5.5",
-                    {40, 15, 110, 8},
-                    kChild | kVisible | kGroup | kStaticLeft | kStaticNoPrefix},
-    ControlTemplate{kNoId,
-                    ControlKind::Static,
-                    "分数を分数のまま、正確に計算します。",
-                    {40, 31, 150, 8},
-                    kChild | kVisible | kGroup | kStaticLeft},
-    ControlTemplate{IDOK,
-                    ControlKind::Button,
-                    "OK",
-                    {178, 7, 50, 14},
-                    kChild | kVisible | kTabStop | kGroup | kDefaultPushButton},
+    ControlTemplate{
+        .id = kNoId, .kind = ControlKind::Icon, .rect = {11, 17, 20, 20}, .iconId = IDR_MAINFRAME},
+    ControlTemplate{.id = kNoId,
+                    .kind = ControlKind::Label,
+                    .text = "Tomaro -Quillet- Version " TOMARO_VERSION,
+                    .rect = {40, 15, 110, 8},
+                    .group = true,
+                    .literalAmpersands = true},
+    ControlTemplate{.id = kNoId,
+                    .kind = ControlKind::Label,
+                    .text = "分数を分数のまま、正確に計算します。",
+                    .rect = {40, 31, 150, 8},
+                    .group = true},
+    ControlTemplate{.id = IDOK,
+                    .kind = ControlKind::DefaultPushButton,
+                    .text = "OK",
+                    .rect = {178, 7, 50, 14},
+                    .tabStop = true,
+                    .group = true},
 };
 
 constexpr DialogTemplate kAboutDialog{
@@ -97,8 +107,10 @@ constexpr DialogTemplate kAboutDialog{
     .extended = false,
     .caption = "Tomaroのバージョン情報",
     .rect = {0, 0, 235, 55},
-    .style = kPopup | kCaption | kSystemMenu | kModalFrame | kSetFont,
-    .exStyle = 0,
+    .visible = false,
+    .systemMenu = true,
+    .minimizeBox = false,
+    .appWindow = false,
     .fontName = kDialogFont,
     .fontPointSize = kDialogFontPoints,
     .controls = kAboutControls,
@@ -112,12 +124,12 @@ constexpr std::array kContextMenu = {
 constexpr VersionInfo kVersion{
     .productName = "Tomaro ｱﾌﾟﾘｹｰｼｮﾝ",
     .fileDescription = "分数計算の出来る電卓です。",
-    .version = "1.5.5",
-    .versionCommas = "1, 5, 5, 0",
-    .major = 1,
-    .minor = 5,
-    .patch = 5,
-    .build = 0,
+    .version = TOMARO_VERSION,
+    .versionCommas = TOMARO_VERSION_COMMAS,
+    .major = TOMARO_VERSION_MAJOR,
+    .minor = TOMARO_VERSION_MINOR,
+    .patch = TOMARO_VERSION_PATCH,
+    .build = TOMARO_VERSION_BUILD,
 };
 
 // Windows rounds dialog-unit conversions to the nearest pixel (MulDiv).

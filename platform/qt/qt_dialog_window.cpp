@@ -15,10 +15,6 @@
 namespace tomaro::platform::qt {
 namespace {
 
-constexpr std::uint32_t kButtonTypeMask = 0xF;   // BS_TYPEMASK
-constexpr std::uint32_t kStaticTypeMask = 0x1F;  // SS_TYPEMASK
-constexpr std::uint32_t kEditAlignMask = 0x3;    // ES_LEFT, ES_CENTER, ES_RIGHT
-constexpr std::uint32_t kEditCentre = 0x1;
 constexpr int kIconPixels = 32;  // an icon static shows the icon at the standard icon size
 
 QString FromUtf8(std::string_view utf8) {
@@ -39,12 +35,23 @@ QString WithoutMnemonics(const QString& text) {
 
 Qt::WindowFlags WindowFlagsOf(const DialogTemplate& t) {
     // An application window has its own taskbar entry, which a dialog-type window may lack.
-    Qt::WindowFlags flags = (t.exStyle & style::kExAppWindow) != 0 ? Qt::Window : Qt::Dialog;
-    flags |= Qt::CustomizeWindowHint;
-    if (t.has(style::kCaption)) flags |= Qt::WindowTitleHint;
-    if (t.has(style::kSystemMenu)) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
-    if (t.has(style::kMinimizeBox)) flags |= Qt::WindowMinimizeButtonHint;
+    Qt::WindowFlags flags = t.appWindow ? Qt::Window : Qt::Dialog;
+    flags |= Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (t.systemMenu) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+    if (t.minimizeBox) flags |= Qt::WindowMinimizeButtonHint;
     return flags;
+}
+
+Qt::Alignment AlignmentOf(Alignment a) {
+    switch (a) {
+        case Alignment::Left:
+            return Qt::AlignLeft;
+        case Alignment::Centre:
+            return Qt::AlignHCenter;
+        case Alignment::Right:
+            return Qt::AlignRight;
+    }
+    return Qt::AlignLeft;
 }
 
 QFont DialogFont(const DialogTemplate& t) {
@@ -79,19 +86,20 @@ QtDialogWindow::~QtDialogWindow() = default;
 void QtDialogWindow::CreateControl(const ControlTemplate& c) {
     const PixelRect r = ToPixels(c.rect, units_);
     QRect place(r.x, r.y, r.width, r.height);
-    const Qt::FocusPolicy focus = c.has(style::kTabStop) ? Qt::StrongFocus : Qt::ClickFocus;
+    const Qt::FocusPolicy focus = c.tabStop ? Qt::StrongFocus : Qt::ClickFocus;
     const QString text = FromUtf8(c.text);
     QWidget* widget = nullptr;
     DisplayWidget* display = nullptr;
     bool static_type = false;  // paints as a static control: asks the dialog for its colours
 
     switch (c.kind) {
-        case ControlKind::Button: {
+        case ControlKind::PushButton:
+        case ControlKind::DefaultPushButton: {
             auto* button = new QPushButton(text, this);
             // Enter must never click a focused button behind the key map's back, so no
             // button is auto-default; the template's default button alone is the default.
             button->setAutoDefault(false);
-            button->setDefault((c.style & kButtonTypeMask) == style::kDefaultPushButton);
+            button->setDefault(c.kind == ControlKind::DefaultPushButton);
             button->setAccessibleName(WithoutMnemonics(text));
             button->setFocusPolicy(focus);
             if (c.id != kNoId)
@@ -99,44 +107,39 @@ void QtDialogWindow::CreateControl(const ControlTemplate& c) {
             widget = button;
             break;
         }
-        case ControlKind::Edit: {
+        case ControlKind::ReadOnlyField: {
             auto* edit = new QLineEdit(text, this);
-            edit->setReadOnly(c.has(style::kEditReadOnly));
-            const std::uint32_t align = c.style & kEditAlignMask;
-            edit->setAlignment(align == style::kEditRight ? Qt::AlignRight | Qt::AlignVCenter
-                               : align == kEditCentre     ? Qt::AlignHCenter | Qt::AlignVCenter
-                                                          : Qt::AlignLeft | Qt::AlignVCenter);
-            edit->setFrame(c.has(style::kBorder) || (c.exStyle & style::kExClientEdge) != 0);
+            edit->setReadOnly(true);
+            edit->setAlignment(AlignmentOf(c.align) | Qt::AlignVCenter);
+            edit->setFrame(true);
             edit->setFocusPolicy(focus);
-            if (edit->isReadOnly()) {
-                // A read-only field has the ground of a static control, not of an input.
-                QPalette palette = edit->palette();
-                palette.setColor(QPalette::Base, palette.color(QPalette::Window));
-                edit->setPalette(palette);
-                static_type = true;
-            }
+            // A read-only field has the ground of a static control, not of an input.
+            QPalette palette = edit->palette();
+            palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+            edit->setPalette(palette);
+            static_type = true;
             widget = edit;
             break;
         }
-        case ControlKind::Static: {
-            const std::uint32_t type = c.style & kStaticTypeMask;
-            if (type == style::kStaticWhiteRect) {
-                display = new DisplayWidget((c.exStyle & style::kExClientEdge) != 0, this);
-                widget = display;
-            } else if (type == style::kStaticIcon) {
-                auto* label = new QLabel(this);
-                label->setPixmap(IconOf(c.iconId).pixmap(kIconPixels, kIconPixels));
-                place.setSize(QSize(kIconPixels, kIconPixels));  // an icon static takes its size
-                widget = label;
-                static_type = true;
-            } else {
-                auto* label = new QLabel(this);
-                label->setTextFormat(Qt::PlainText);
-                label->setText(c.has(style::kStaticNoPrefix) ? text : WithoutMnemonics(text));
-                label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-                widget = label;
-                static_type = true;
-            }
+        case ControlKind::WhiteFrame:
+            display = new DisplayWidget(c.sunkenEdge, this);
+            widget = display;
+            break;
+        case ControlKind::Icon: {
+            auto* label = new QLabel(this);
+            label->setPixmap(IconOf(c.iconId).pixmap(kIconPixels, kIconPixels));
+            place.setSize(QSize(kIconPixels, kIconPixels));  // an icon takes its own size
+            widget = label;
+            static_type = true;
+            break;
+        }
+        case ControlKind::Label: {
+            auto* label = new QLabel(this);
+            label->setTextFormat(Qt::PlainText);
+            label->setText(c.literalAmpersands ? text : WithoutMnemonics(text));
+            label->setAlignment(AlignmentOf(c.align) | Qt::AlignTop);
+            widget = label;
+            static_type = true;
             break;
         }
     }
@@ -144,7 +147,7 @@ void QtDialogWindow::CreateControl(const ControlTemplate& c) {
     widget->setGeometry(place);
     if (display) display->ResizeImage();
     widget->lower();  // the template's first control is the top of the z-order
-    if (!c.has(style::kVisible)) widget->hide();
+    if (c.disabled) widget->setEnabled(false);
     if (static_type) widget->installEventFilter(this);
     if (c.id != kNoId) {
         widget->setProperty("controlId", c.id);
@@ -163,7 +166,7 @@ DisplayWidget* QtDialogWindow::Display(int id) const {
 
 void QtDialogWindow::FocusFirstTabStop() {
     for (const ControlTemplate& c : template_.controls) {
-        if (!c.has(style::kTabStop) || c.id == kNoId) continue;
+        if (!c.tabStop || c.id == kNoId) continue;
         if (QWidget* widget = Control(c.id); widget && widget->isEnabled()) {
             widget->setFocus(Qt::OtherFocusReason);
             return;

@@ -43,9 +43,10 @@ QtDialogWindow* QtPlatform::RunningDialog() const {
     return running_.empty() ? nullptr : running_.back();
 }
 
-// Plays the part of PreTranslateMessage. One key press visits the dialog's QWindow first,
-// then the focused widget and its parents; the QWindow alone is acted on, and a key taken
-// there goes no further: QDialog never sees Enter or Escape, nor a button Space.
+// Where the handler sees keys first, ahead of QDialog's own keyboard handling (the message
+// filter on Windows). One key press visits the dialog's QWindow first, then the focused
+// widget and its parents; the QWindow alone is acted on, and a key taken there goes no
+// further: QDialog never sees Enter or Escape, nor a button Space.
 bool QtPlatform::eventFilter(QObject* receiver, QEvent* event) {
     const QEvent::Type type = event->type();
     if (type != QEvent::KeyPress && type != QEvent::ContextMenu) return false;

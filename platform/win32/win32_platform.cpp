@@ -80,8 +80,8 @@ INT_PTR CALLBACK Win32Platform::DialogProc(HWND dialog, UINT message, WPARAM wpa
         RECT before{};
         GetWindowRect(dialog, &before);
         const bool focus_first = running->handler.OnInitDialog(*running->window);
-        // A dialog that its initialisation did not move is centred, as the application
-        // framework this program was written for does.
+        // A dialog that its initialisation did not place is centred: the About box over
+        // the calculator, the calculator on the screen, wherever the template put them.
         RECT after{};
         GetWindowRect(dialog, &after);
         if (EqualRect(&before, &after)) CentreWindow(dialog, GetWindow(dialog, GW_OWNER));
@@ -137,8 +137,8 @@ INT_PTR CALLBACK Win32Platform::DialogProc(HWND dialog, UINT message, WPARAM wpa
     }
 }
 
-// PreTranslateMessage for a modal dialog: the dialog manager's loop offers every message to
-// this filter before IsDialogMessage and dispatch. A key-down bound for the running dialog
+// Where the handler sees keys first, ahead of the dialog's own keyboard handling: the dialog
+// manager's loop offers every message to this filter before IsDialogMessage and dispatch. A key-down bound for the running dialog
 // or one of its controls becomes WM_CHAR to the dialog, sent at once; taken, it is neither
 // translated nor dispatched. System key-downs (Alt, F10) are left alone.
 LRESULT CALLBACK Win32Platform::MessageFilter(int code, WPARAM wparam, LPARAM lparam) {

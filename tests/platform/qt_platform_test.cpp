@@ -147,7 +147,8 @@ TEST_F(QtPlatformTest, ControlKindsStylesAndWindowButtonsFollowTheTemplate) {
         SCOPED_TRACE(c.id);
         QWidget* w = calc->Control(c.id);
         switch (c.kind) {
-            case ControlKind::Button: {
+            case ControlKind::PushButton:
+            case ControlKind::DefaultPushButton: {
                 const QPushButton* b = Button(*calc, c.id);
                 ASSERT_NE(b, nullptr);
                 EXPECT_FALSE(b->autoDefault());
@@ -157,16 +158,20 @@ TEST_F(QtPlatformTest, ControlKindsStylesAndWindowButtonsFollowTheTemplate) {
                 EXPECT_EQ(b->focusPolicy(), c.id == IDC_EQUALS ? Qt::StrongFocus : Qt::ClickFocus);
                 break;
             }
-            case ControlKind::Edit: {
+            case ControlKind::ReadOnlyField: {
                 const QLineEdit* e = Field(*calc, c.id);
                 ASSERT_NE(e, nullptr);
                 EXPECT_TRUE(e->isReadOnly());
                 EXPECT_TRUE(e->alignment() & Qt::AlignRight);
                 break;
             }
-            case ControlKind::Static:
+            case ControlKind::WhiteFrame:
                 EXPECT_NE(qobject_cast<DisplayWidget*>(w), nullptr);
                 EXPECT_TRUE(w->testAttribute(Qt::WA_OpaquePaintEvent));
+                break;
+            case ControlKind::Icon:
+            case ControlKind::Label:
+                ADD_FAILURE() << "the calculator has no icon or label";
                 break;
         }
     }

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "resources/resources.hpp"
+#include "resources/win32_styles.hpp"
 
 namespace tomaro {
 namespace {
@@ -102,6 +103,25 @@ TEST(ResourceScript, DialogsListEveryControlInTemplateOrder) {
     }
 }
 
+// Meanings the templates do not use yet, so the committed script does not prove their bits.
+TEST(Win32Styles, MeaningsOutsideTheTemplatesGiveTheirBits) {
+    struct Case {
+        ControlTemplate control;
+        Win32Styles expected;
+    };
+    const Case cases[] = {
+        {{.id = 1, .kind = ControlKind::PushButton, .disabled = true}, {0x58000000, 0}},
+        {{.id = 2, .kind = ControlKind::ReadOnlyField, .align = Alignment::Centre, .scrolls = true},
+         {0x50800881, 0}},
+        {{.id = 3, .kind = ControlKind::Label, .sunkenEdge = true, .align = Alignment::Right},
+         {0x50000002, 0x00000200}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.control.id);
+        EXPECT_EQ(Win32StylesOf(c.control), c.expected);
+    }
+}
+
 TEST(ResourceScript, MenuStringIconVersionAndManifest) {
     const std::string script = ResourceScript();
     EXPECT_EQ(Block(script, "103 MENU"),
@@ -112,17 +132,21 @@ TEST(ResourceScript, MenuStringIconVersionAndManifest) {
               (std::vector<std::string>{"BEGIN", "    101 \"このソフトのバージョン情報(&A)...\""}));
 
     const std::vector<std::string> lines = Lines(script);
-    for (const char* expected :
-         {"128 ICON \"tomaro.ico\"", "1 24 \"tomaro.manifest\"", "LANGUAGE 0x11, 0x1",
-          "FILEVERSION 1,5,5,0", "PRODUCTVERSION 1,5,5,0", "FILEFLAGSMASK 0x0000003F",
-          "FILEFLAGS 0x0", "FILEOS 0x00000004", "FILETYPE 0x00000001", "FILESUBTYPE 0x0",
-          "        BLOCK \"041104b0\"",
-          "            VALUE \"FileDescription\", \"分数計算の出来る電卓です。\"",
-          "            VALUE \"FileVersion\", \"1, 5, 5, 0\"",
-          "            VALUE \"ProductName\", \"Tomaro ｱﾌﾟﾘｹｰｼｮﾝ\"",
-          "            VALUE \"ProductVersion\", \"1, 5, 5, 0\"",
-          "            VALUE \"PrivateBuild\", \"\"", "            VALUE \"SpecialBuild\", \"\"",
-          "        VALUE \"Translation\", 0x411, 1200"}) {
+    const VersionInfo& v = Version();
+    const std::string numbers = std::to_string(v.major) + "," + std::to_string(v.minor) + "," +
+                                std::to_string(v.patch) + "," + std::to_string(v.build);
+    const std::string commas = "\", \"" + std::string(v.versionCommas) + "\"";
+    for (const std::string& expected : std::vector<std::string>{
+             "128 ICON \"tomaro.ico\"", "1 24 \"tomaro.manifest\"", "LANGUAGE 0x11, 0x1",
+             "FILEVERSION " + numbers, "PRODUCTVERSION " + numbers, "FILEFLAGSMASK 0x0000003F",
+             "FILEFLAGS 0x0", "FILEOS 0x00000004", "FILETYPE 0x00000001", "FILESUBTYPE 0x0",
+             "        BLOCK \"041104b0\"",
+             "            VALUE \"FileDescription\", \"分数計算の出来る電卓です。\"",
+             "            VALUE \"FileVersion" + commas,
+             "            VALUE \"ProductName\", \"Tomaro ｱﾌﾟﾘｹｰｼｮﾝ\"",
+             "            VALUE \"ProductVersion" + commas,
+             "            VALUE \"PrivateBuild\", \"\"", "            VALUE \"SpecialBuild\", \"\"",
+             "        VALUE \"Translation\", 0x411, 1200"}) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << expected;
     }
     // The standard string entries a version resource carries, each present once.

@@ -547,7 +547,8 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(ended, result, 5000);
 
         QCOMPARE(caption, QStringLiteral("Tomaroのバージョン情報"));
-        QVERIFY2(labels.contains("Tomaro -Quillet- Version 1.5.5"), qPrintable(labels.join('|')));
+        const QString version_line = "Tomaro -Quillet- Version " + FromUtf8(Version().version);
+        QVERIFY2(labels.contains(version_line), qPrintable(labels.join('|')));
         QVERIFY(icon);
         QVERIFY(modal_over_calculator);
         QCOMPARE(while_up, before);
