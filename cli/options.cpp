@@ -7,6 +7,8 @@
 #include <cstring>
 #include <memory>
 
+#include "resources/resources.hpp"
+
 namespace tomaro {
 namespace {
 
@@ -45,8 +47,6 @@ Every token is checked before the first key plays. Exit status: 0 on success,
 2 for a bad option, key file or token (then nothing is printed on standard
 output), 1 if standard output cannot be written.
 )";
-
-constexpr std::string_view kVersion = "Tomaro -Quillet- Version " TOMARO_VERSION "\n";
 
 struct NumberOption {
     std::string_view name;
@@ -167,7 +167,8 @@ std::string_view HelpText() {
     return kHelp;
 }
 std::string_view VersionText() {
-    return kVersion;
+    static const std::string text = std::string(VersionLine()) + "\n";  // as the About box
+    return text;
 }
 
 }  // namespace tomaro

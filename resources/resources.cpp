@@ -80,12 +80,14 @@ constexpr DialogTemplate kCalcDialog{
     .controls = kCalcControls,
 };
 
+constexpr std::string_view kVersionLine = "Tomaro -Quillet- Version " TOMARO_VERSION;
+
 constexpr std::array kAboutControls = {
     ControlTemplate{
         .id = kNoId, .kind = ControlKind::Icon, .rect = {11, 17, 20, 20}, .iconId = IDR_MAINFRAME},
     ControlTemplate{.id = kNoId,
                     .kind = ControlKind::Label,
-                    .text = "Tomaro -Quillet- Version " TOMARO_VERSION,
+                    .text = kVersionLine,
                     .rect = {40, 15, 110, 8},
                     .group = true,
                     .literalAmpersands = true},
@@ -169,6 +171,10 @@ std::span<const MenuItem> ContextMenuPopup() {
 
 std::string_view LoadString(int id) {
     return id == IDS_ABOUTBOX ? "このソフトのバージョン情報(&A)..." : "";
+}
+
+std::string_view VersionLine() {
+    return kVersionLine;
 }
 
 const VersionInfo& Version() {

@@ -48,4 +48,7 @@ struct VersionInfo {
 };
 const VersionInfo& Version();
 
+// The product and its version, as the About box shows them.
+std::string_view VersionLine();
+
 }  // namespace tomaro

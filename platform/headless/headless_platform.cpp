@@ -57,13 +57,12 @@ HeadlessWindow::HeadlessWindow(const DialogTemplate& t, DialogHandler& handler,
     controls_.reserve(t.controls.size());
     for (const ControlTemplate& c : t.controls) {
         if (c.id == kNoId) continue;
-        controls_.push_back({c.id, c.kind, std::string(c.text), {}, true, 0, {}});
+        controls_.push_back({c.id, c.IsButton(), std::string(c.text), {}, !c.disabled, 0, {}});
     }
     // The dialog manager gives the focus to the first tab stop when initialisation asks.
     if (handler_.OnInitDialog(*this) && focus_ == 0) {
-        const auto first =
-            std::find_if(t.controls.begin(), t.controls.end(),
-                         [](const ControlTemplate& c) { return c.has(style::kTabStop); });
+        const auto first = std::find_if(t.controls.begin(), t.controls.end(),
+                                        [](const ControlTemplate& c) { return c.tabStop; });
         if (first != t.controls.end()) focus_ = first->id;
     }
     RepaintChangedFields();
@@ -87,7 +86,7 @@ void HeadlessWindow::RepaintChangedFields() {
     while (!changed_fields_.empty() && !ended_) {
         const int id = changed_fields_.front();
         changed_fields_.erase(changed_fields_.begin());
-        if (const Control* c = Find(id); c != nullptr && c->kind != ControlKind::Button) {
+        if (const Control* c = Find(id); c != nullptr && !c->button) {
             handler_.OnCtlColorStatic();
         }
     }

@@ -117,7 +117,7 @@ private:
 
     struct Control {
         int id;
-        ControlKind kind;
+        bool button;  // the rest are static-type: they paint through OnCtlColorStatic
         std::string text;
         std::string accessible;
         bool enabled = true;

@@ -8,10 +8,13 @@
 #include <vector>
 
 #include "cli/key_tokens.hpp"
+#include "resources/resources.hpp"
 #include "tests/cli/run_cli.hpp"
 
 namespace tomaro::testing {
 namespace {
+
+constexpr std::string_view kVersionMark = "@VERSION@";
 
 struct Transcript {
     int line = 0;  // of the "$" line, for the failure message
@@ -49,6 +52,8 @@ std::vector<Transcript> read_transcripts(const std::string& path) {
             inside = false;
         } else {
             output_started = true;
+            if (const auto at = line.find(kVersionMark); at != std::string::npos)
+                line.replace(at, kVersionMark.size(), Version().version);
             t.expected_out += line + "\n";
         }
     }

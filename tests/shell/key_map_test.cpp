@@ -75,7 +75,7 @@ TEST(KeyMap, TabSpaceAndShiftAreNotKeys) {
 TEST(CommandTable, CoversEveryButtonOfTheTemplateOnce) {
     std::set<int> template_buttons;
     for (const ControlTemplate& c : CalcDialogTemplate().controls)
-        if (c.kind == ControlKind::Button) template_buttons.insert(c.id);
+        if (c.IsButton()) template_buttons.insert(c.id);
     const std::span<const ControlId> table = CommandButtons();
     EXPECT_EQ(std::set<int>(table.begin(), table.end()), template_buttons);
     EXPECT_EQ(table.size(), kCommandCount);  // no button twice
