@@ -93,7 +93,7 @@ void HeadlessWindow::RepaintChangedFields() {
 }
 
 void HeadlessWindow::Click(int id) {
-    if (const Control* c = Find(id); c != nullptr && c->enabled) Command(id);
+    if (const Control* c = Find(id); c != nullptr && c->button && c->enabled) Command(id);
 }
 
 void HeadlessWindow::Command(int id) {
@@ -105,12 +105,11 @@ void HeadlessWindow::Command(int id) {
 void HeadlessWindow::KeyDown(int virtual_key) {
     constexpr int kEnter = 13, kEscape = 27;
     if (ended_) return;
-    if (handler_.PreTranslateKeyDown(virtual_key)) {
-        RepaintChangedFields();
-        return;
+    if (!handler_.PreTranslateKeyDown(virtual_key)) {
+        if (virtual_key == kEnter) Command(IDOK);
+        if (virtual_key == kEscape) Command(IDCANCEL);
     }
-    if (virtual_key == kEnter) Command(IDOK);
-    if (virtual_key == kEscape) Command(IDCANCEL);
+    RepaintChangedFields();
 }
 
 void HeadlessWindow::Fire(Timer& timer) {

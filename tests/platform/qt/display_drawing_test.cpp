@@ -173,6 +173,32 @@ private slots:
         }
     }
 
+    // A division refused while the operand was an integer brings back a fraction, which is
+    // not composed until the notice ends: the display keeps the refused 0, also after the
+    // window has been hidden and shown again.
+    void refusedDivisionKeepsTheRefusedOperand() {
+        for (const Qt::Key key : {Qt::Key_7, Qt::Key_F, Qt::Key_2, Qt::Key_Slash, Qt::Key_1,
+                                  Qt::Key_Period, Qt::Key_5, Qt::Key_Home, Qt::Key_Return})
+            calc().Key(key);
+        QCOMPARE(calc().dialog().state().entryRep, REP_FRACTION);
+        calc().window().hide();
+        calc().window().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&calc().window()));
+        const DisplayModel& m = calc().dialog().model();
+        const Picture picture(*calc().Display());
+        QVERIFY(picture.image().save(ScreenshotPath(QStringLiteral("display-refused-division"))));
+        QCOMPARE(calc().Display()->accessibleName(), QStringLiteral("0"));
+        // No bar where the refused fraction had one (the model keeps its last bar).
+        int bar_pixels = 0;
+        for (int x = m.barLeft; x < m.barRight; ++x)
+            bar_pixels += picture.Dark(x, m.barY) ? 1 : 0;
+        QVERIFY2(bar_pixels < m.barRight - m.barLeft, qPrintable(QString::number(bar_pixels)));
+        const QRect zero = picture.InkInRows(0, picture.image().height());
+        QVERIFY(!zero.isNull());
+        QVERIFY2(std::abs(TwiceCentre(zero) - 2 * m.mainX) <= 4,
+                 qPrintable(QString::number(zero.center().x())));
+    }
+
     // 195 x 155 dialog units, converted by the base units of the dialog font as measured
     // here; a fixed size with no maximise button.
     void dialogGeometry() {

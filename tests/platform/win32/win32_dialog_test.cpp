@@ -623,6 +623,36 @@ int DarkPixelsOfDisplay(HWND dialog) {
     return dark;
 }
 
+// A division refused while the operand was an integer brings back a fraction that is not
+// composed until the notice ends: after a full repaint the display still shows the refused 0,
+// drawn as after all-clear, not a bar over empty lines.
+TEST(Win32Dialog, ARefusedDivisionKeepsTheRefusedOperandThroughARepaint) {
+    int refused = -1, zero = -2;
+    const auto repaint = [](HWND dialog) {
+        RedrawWindow(dialog, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    };
+    const int result = RunScript({
+        Do([&](HWND dialog) {
+            for (const int id : {IDC_DIGIT7, IDC_FRACTIONBAR, IDC_DIGIT2, IDC_DIVIDE, IDC_DIGIT1,
+                                 IDC_POINT, IDC_DIGIT5, IDC_CLEARENTRY, IDC_EQUALS})
+                Click(dialog, id);
+            repaint(dialog);
+        }),
+        Wait(std::chrono::milliseconds(300)),
+        Do([&](HWND dialog) {
+            refused = DarkPixelsOfDisplay(dialog);
+            Click(dialog, IDC_ALLCLEAR);
+            repaint(dialog);
+        }),
+        Wait(std::chrono::milliseconds(300)),
+        Do([&](HWND dialog) { zero = DarkPixelsOfDisplay(dialog); }),
+    });
+    EXPECT_EQ(result, kScriptDone);
+    EXPECT_GT(zero, 0);
+    EXPECT_EQ(refused, zero);
+}
+
 TEST(Win32Dialog, ScreenshotAfterOneCalculation) {
     Fields fields;
     int dark = 0;
