@@ -92,6 +92,17 @@ std::variant<std::vector<Key>, TokenError> ParseKeyTokens(const std::vector<std:
     return keys;
 }
 
+std::vector<std::pair<std::string_view, int>> ButtonWords() {
+    static constexpr std::string_view kDigits[] = {"0", "1", "2", "3", "4",
+                                                   "5", "6", "7", "8", "9"};
+    std::vector<std::pair<std::string_view, int>> words;
+    for (int d = 0; d < 10; ++d)
+        words.emplace_back(kDigits[d], ButtonOfCommand(digit_command(d)));
+    for (const Word& w : kWords)
+        words.emplace_back(w.word, ButtonOfCommand(w.command));
+    return words;
+}
+
 std::vector<std::string> SplitTokens(std::string_view text) {
     std::vector<std::string> tokens;
     std::size_t i = 0;
