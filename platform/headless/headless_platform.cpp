@@ -17,17 +17,17 @@ public:
             const auto ops = canvas_.ops();
             window_.drawings_.push_back({control_id_, {ops.begin(), ops.end()}, validated_});
         }
-        window_.Log({"release", control_id_});
+        window_.Log("release", control_id_);
     }
 
     Size TextExtent(std::string_view utf8) override {
-        window_.Log({"extent", control_id_, 0, std::string(utf8)});
+        window_.Log("extent", control_id_, 0, utf8);
         return window_.screen_.x_extent;
     }
     Rect ClientRect() override { return window_.screen_.client_rect; }
     void Validate() override {
         validated_ = true;
-        window_.Log({"validate", control_id_});
+        window_.Log("validate", control_id_);
     }
     void FillWhite(const Rect& r) override { canvas_.FillWhite(r); }
     void SetTextAlign(TextAlign a) override { canvas_.SetTextAlign(a); }
@@ -59,6 +59,17 @@ HeadlessWindow::HeadlessWindow(const DialogTemplate& t, DialogHandler& handler,
         if (c.id == kNoId) continue;
         controls_.push_back({c.id, c.IsButton(), std::string(c.text), {}, !c.disabled, 0, {}});
     }
+    // Control ids are few and close together: a table from id to control finds each in one
+    // step, and the dialog asks for one many times a key.
+    if (!controls_.empty()) {
+        const auto [low, high] =
+            std::minmax_element(controls_.begin(), controls_.end(),
+                                [](const Control& a, const Control& b) { return a.id < b.id; });
+        first_id_ = low->id;
+        slots_.assign(static_cast<std::size_t>(high->id - low->id) + 1, -1);
+        for (std::size_t i = 0; i < controls_.size(); ++i)
+            slots_[static_cast<std::size_t>(controls_[i].id - first_id_)] = static_cast<int>(i);
+    }
     // The dialog manager gives the focus to the first tab stop when initialisation asks.
     if (handler_.OnInitDialog(*this) && focus_ == 0) {
         const auto first = std::find_if(t.controls.begin(), t.controls.end(),
@@ -71,25 +82,21 @@ HeadlessWindow::HeadlessWindow(const DialogTemplate& t, DialogHandler& handler,
 HeadlessWindow::~HeadlessWindow() = default;
 
 HeadlessWindow::Control* HeadlessWindow::Find(int id) {
-    for (Control& c : controls_)
-        if (c.id == id) return &c;
-    return nullptr;
+    const auto slot = static_cast<std::size_t>(static_cast<unsigned>(id - first_id_));
+    if (slot >= slots_.size() || slots_[slot] < 0) return nullptr;
+    return &controls_[static_cast<std::size_t>(slots_[slot])];
 }
 
 const HeadlessWindow::Control* HeadlessWindow::Find(int id) const {
     return const_cast<HeadlessWindow*>(this)->Find(id);
 }
 
-// A read-only field paints through the dialog's colour request, once however often its
-// text was set since it last painted.
+// A read-only field paints through the dialog's colour request. Every request repaints the
+// same state alike, so one stands for all the fields whose text was set since they painted.
 void HeadlessWindow::RepaintChangedFields() {
-    while (!changed_fields_.empty() && !ended_) {
-        const int id = changed_fields_.front();
-        changed_fields_.erase(changed_fields_.begin());
-        if (const Control* c = Find(id); c != nullptr && !c->button) {
-            handler_.OnCtlColorStatic();
-        }
-    }
+    if (!fields_changed_ || ended_) return;
+    fields_changed_ = false;
+    handler_.OnCtlColorStatic();
 }
 
 void HeadlessWindow::Click(int id) {
@@ -116,7 +123,7 @@ void HeadlessWindow::Fire(Timer& timer) {
     now_ = timer.due;
     timer.due += timer.period;
     const int id = timer.id;  // the handler may kill the timer, and so this record
-    Log({"on-timer", id});
+    Log("on-timer", id);
     handler_.OnTimer(id);
     RepaintChangedFields();
 }
@@ -174,37 +181,36 @@ std::span<const PaintOp> HeadlessWindow::LastDrawing(int control) const {
 }
 
 void HeadlessWindow::EnableControl(int id, bool enabled) {
-    Log({"enable", id, enabled ? 1 : 0});
+    Log("enable", id, enabled ? 1 : 0);
     if (Control* c = Find(id)) c->enabled = enabled;
 }
 
 void HeadlessWindow::SetFocus(int id) {
-    Log({"focus", id});
+    Log("focus", id);
     // As in a dialog, a disabled control cannot take the focus.
     if (IsEnabled(id)) focus_ = id;
 }
 
 void HeadlessWindow::SetControlText(int id, std::string_view utf8) {
-    Log({"text", id, 0, std::string(utf8)});
+    Log("text", id, 0, utf8);
     if (Control* c = Find(id)) {
         c->text.assign(utf8);
-        if (std::find(changed_fields_.begin(), changed_fields_.end(), id) == changed_fields_.end())
-            changed_fields_.push_back(id);
+        fields_changed_ = fields_changed_ || !c->button;
     }
 }
 
 void HeadlessWindow::SetInputLimit(int id, int limit) {
-    Log({"limit", id, limit});
+    Log("limit", id, limit);
     if (Control* c = Find(id)) c->input_limit = limit;
 }
 
 void HeadlessWindow::SetAccessibleText(int id, std::string_view utf8) {
-    Log({"accessible", id, 0, std::string(utf8)});
+    Log("accessible", id, 0, utf8);
     if (Control* c = Find(id)) c->accessible.assign(utf8);
 }
 
 void HeadlessWindow::SetTimer(int timer_id, int milliseconds) {
-    Log({"set-timer", timer_id, milliseconds});
+    Log("set-timer", timer_id, milliseconds);
     const Timer timer{timer_id, milliseconds, now_ + milliseconds};
     const auto running = std::find_if(timers_.begin(), timers_.end(),
                                       [&](const Timer& t) { return t.id == timer_id; });
@@ -216,7 +222,7 @@ void HeadlessWindow::SetTimer(int timer_id, int milliseconds) {
 }
 
 void HeadlessWindow::KillTimer(int timer_id) {
-    Log({"kill-timer", timer_id});
+    Log("kill-timer", timer_id);
     std::erase_if(timers_, [&](const Timer& t) { return t.id == timer_id; });
 }
 
@@ -225,21 +231,21 @@ void HeadlessWindow::TrackPopupMenu(std::span<const MenuItem> items, Point scree
     for (const MenuItem& item : items)
         popup.items.emplace_back(item.id, item.text);
     popups_.push_back(std::move(popup));
-    Log({"popup", screen.x, screen.y});
+    Log("popup", screen.x, screen.y);
 }
 
 void HeadlessWindow::AppendSystemMenu(const MenuItem& item) {
-    Log({"system-menu", item.id, 0, std::string(item.text)});
+    Log("system-menu", item.id, 0, item.text);
     system_menu_.emplace_back(item.id, item.text);
 }
 
 std::unique_ptr<DeviceContext> HeadlessWindow::GetDeviceContext(int control_id) {
-    Log({"dc", control_id});
+    Log("dc", control_id);
     return std::make_unique<HeadlessDeviceContext>(*this, control_id);
 }
 
 void HeadlessWindow::EndDialog(int result) {
-    Log({"end", result});
+    Log("end", result);
     ended_ = true;
     result_ = result;
 }

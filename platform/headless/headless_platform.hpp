@@ -31,8 +31,8 @@ struct Screen {
 // One call of the dialog's logic into its window, for the log; "on-timer" marks a timer
 // expiry that the window delivered to the handler.
 struct Call {
-    Call(std::string o, int i = 0, int v = 0, std::string t = {})
-        : op(std::move(o)), id(i), value(v), text(std::move(t)) {}
+    Call(std::string o, int i = 0, int v = 0, std::string_view t = {})
+        : op(std::move(o)), id(i), value(v), text(t) {}
     std::string op;  // enable, focus, text, limit, accessible, set-timer, kill-timer, on-timer,
                      // popup, system-menu, big-icon, dc, extent, validate, release, end
     int id = 0;
@@ -107,7 +107,7 @@ public:
     Point ClientOrigin() override { return screen_.client_origin; }
     bool HasSystemMenu() override { return screen_.has_system_menu; }
     void AppendSystemMenu(const MenuItem& item) override;
-    void SetBigIcon(int icon_id) override { Log({"big-icon", icon_id}); }
+    void SetBigIcon(int icon_id) override { Log("big-icon", icon_id); }
     bool PaintMinimised() override { return minimised_; }
     std::unique_ptr<DeviceContext> GetDeviceContext(int control_id) override;
     void EndDialog(int result) override;
@@ -132,16 +132,20 @@ private:
 
     Control* Find(int id);
     const Control* Find(int id) const;
-    void Log(Call call) {
-        if (screen_.log_calls) calls_.push_back(std::move(call));
+    // Builds the record only when it is kept: a long replay makes millions of calls.
+    template <typename... Parts>
+    void Log(const char* op, Parts&&... parts) {
+        if (screen_.log_calls) calls_.emplace_back(op, std::forward<Parts>(parts)...);
     }
     void Fire(Timer& timer);
     void RepaintChangedFields();
 
     DialogHandler& handler_;
     Screen screen_;
-    std::vector<Control> controls_;    // in template order
-    std::vector<int> changed_fields_;  // to repaint
+    std::vector<Control> controls_;  // in template order
+    int first_id_ = 0;
+    std::vector<int> slots_;       // index in controls_ by id - first_id_, or -1
+    bool fields_changed_ = false;  // a field's text was set since the fields last painted
     int focus_ = 0;
     std::vector<Timer> timers_;
     std::int64_t now_ = 0;  // milliseconds since the window opened
