@@ -208,9 +208,9 @@ void DrawMenu(WINDOW* w, std::span<const std::pair<int, std::string>> items, int
 }
 
 void DrawTooSmall(WINDOW* w, ScreenSize needed, ScreenSize screen) {
-    const std::string line = "Tomaro needs a terminal of at least " + std::to_string(needed.cols) +
-                             "x" + std::to_string(needed.rows) + " (this one is " +
-                             std::to_string(screen.cols) + "x" + std::to_string(screen.rows) + ")";
+    const std::string line = "Tomaro needs at least " + std::to_string(needed.cols) + "x" +
+                             std::to_string(needed.rows) + " cells; this terminal has " +
+                             std::to_string(screen.cols) + "x" + std::to_string(screen.rows) + ".";
     PutText(w, 0, 0, line, 0, screen.cols, A_BOLD);
 }
 
