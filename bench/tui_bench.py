@@ -16,6 +16,8 @@ import sys
 import tempfile
 import time
 
+from peak_memory import peak_rss_mib
+
 LAUNCH_QUIET = 0.2  # the first screen is complete once the pane is quiet this long
 KEY_QUIET = 0.03
 # Each digit appends to the operand (so the screen changes); Delete (A.C.) starts afresh.
@@ -71,14 +73,6 @@ class ControlClient:
             for at, line in lines:
                 if line.startswith(prefix):
                     last = at
-
-
-def peak_rss_mib(pid):
-    with open(f"/proc/{pid}/status") as status:
-        for line in status:
-            if line.startswith("VmHWM:"):
-                return int(line.split()[1]) / 1024
-    return float("nan")
 
 
 def main():
