@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# The terminal calculator in a detached tmux session of 80 x 24: types the road of one
-# calculation, steps the result through its representations, waits out the division-by-zero
-# notice, checks the keypad lock after an overflow, opens the context menu with a right-click
-# and Shift+F10, the About box, follows a resize, and ends it with Ctrl+C and with SIGTERM,
-# checking each time that the terminal is given back as it was. Every screen is saved as text.
+# The terminal calculator in a detached tmux session of 80 x 24: presses a button with a left
+# click, types the road of one calculation, steps the result through its representations,
+# waits out the division-by-zero notice, checks the keypad lock after an overflow, opens the
+# context menu with a right-click and Shift+F10, the About box, follows a resize, and ends it
+# with Ctrl+C and with SIGTERM, checking each time that the terminal is given back as it was.
+# Every screen is saved as text.
 # Usage: tomaro_tui_smoke_test.sh <tomaro-tui binary> <folder for screens>
 set -euo pipefail
 tui=$1
@@ -83,6 +84,10 @@ display_rows() { screen | sed -n '3,5p'; }
 start
 shot start
 line 4 | grep -qE '^│  │ {35}0 {36}│  │$' || fail "the display does not start at 0"
+click 0 18 12  # the "7" button
+wait_for '│ +7 +│'
+keys Escape
+wait_for '│ {35}0 {36}│'
 
 keys 3 f 2 + 6 f 1 Enter
 wait_for '真分数'
