@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release (no sanitizers) and runs them all: the in-process
-# benchmarks (median of 5 repetitions), then tomaro-cli replaying 100,000 keys.
+# benchmarks (median of 5 repetitions), then tomaro-cli replaying 100,000 keys, the window
+# under Xvfb and tomaro-tui in tmux.
 #
 #   bench/run_benchmarks.sh [BUILD_DIR] [-- BENCHMARK_OPTION...]
 #
@@ -28,3 +29,7 @@ echo "tomaro under Xvfb:"
 cmake --build "$build_dir" -j2 --target tomaro >/dev/null
 xvfb-run -a -s "-screen 0 1024x768x24" /usr/bin/python3 "${here}/window_bench.py" \
     "${build_dir}/platform/qt/tomaro" 15 200 2>/dev/null
+echo
+echo "tomaro-tui in tmux (80 x 24):"
+cmake --build "$build_dir" -j2 --target tomaro-tui >/dev/null
+/usr/bin/python3 "${here}/tui_bench.py" "${build_dir}/platform/terminal/tomaro-tui" 15 200

@@ -11,6 +11,8 @@ import sys
 import time
 
 from Xlib import X, XK, display
+
+from peak_memory import peak_rss_mib
 from Xlib.ext import xtest
 
 CAPTION = "Tomaro -Quillet-"
@@ -41,14 +43,6 @@ def launch(dpy, tomaro):
     process = subprocess.Popen([tomaro])
     window = wait_for_mapped_window(dpy, start + 20)
     return process, window, time.monotonic() - start
-
-
-def peak_rss_mib(pid):
-    with open(f"/proc/{pid}/status") as status:
-        for line in status:
-            if line.startswith("VmHWM:"):
-                return int(line.split()[1]) / 1024
-    return float("nan")
 
 
 def press(dpy, keysym_name):

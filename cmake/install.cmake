@@ -8,11 +8,13 @@ set(TOMARO_APP_ID io.github.tomaro.Quillet)
 set(TOMARO_ICON_SIZES 16 32 48)
 set(_tomaro_resources ${PROJECT_SOURCE_DIR}/resources)
 
-# The metainfo and the manual page name the version and its date, filled in from the project.
+# The metainfo and the manual pages name the version and its date, filled in from the project.
 set(_tomaro_linux ${PROJECT_BINARY_DIR}/linux)
 configure_file(${_tomaro_resources}/linux/${TOMARO_APP_ID}.metainfo.xml.in
                ${_tomaro_linux}/${TOMARO_APP_ID}.metainfo.xml @ONLY)
-configure_file(${_tomaro_resources}/linux/tomaro-cli.1.in ${_tomaro_linux}/tomaro-cli.1 @ONLY)
+foreach(program IN ITEMS tomaro-cli tomaro-tui)
+    configure_file(${_tomaro_resources}/linux/${program}.1.in ${_tomaro_linux}/${program}.1 @ONLY)
+endforeach()
 
 # The desktop entry, the AppStream metainfo and the icons describe the window; a build
 # without it does not pretend to offer one.
@@ -35,16 +37,20 @@ endif()
 # Debian installs manual pages compressed; -n leaves the name and time out, so the package
 # is the same from build to build.
 find_program(TOMARO_GZIP gzip REQUIRED)
-set(_tomaro_man_page ${PROJECT_BINARY_DIR}/man/tomaro-cli.1.gz)
-add_custom_command(
-    OUTPUT ${_tomaro_man_page}
-    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
-    COMMAND ${TOMARO_GZIP} -9n -c ${_tomaro_linux}/tomaro-cli.1 > ${_tomaro_man_page}
-    DEPENDS ${_tomaro_linux}/tomaro-cli.1
-    COMMENT "Compressing the tomaro-cli manual page"
-    VERBATIM)
-add_custom_target(tomaro_man_page ALL DEPENDS ${_tomaro_man_page})
-install(FILES ${_tomaro_man_page} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+set(_tomaro_man_pages)
+foreach(program IN ITEMS tomaro-cli tomaro-tui)
+    set(_page ${PROJECT_BINARY_DIR}/man/${program}.1.gz)
+    add_custom_command(
+        OUTPUT ${_page}
+        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/man
+        COMMAND ${TOMARO_GZIP} -9n -c ${_tomaro_linux}/${program}.1 > ${_page}
+        DEPENDS ${_tomaro_linux}/${program}.1
+        COMMENT "Compressing the ${program} manual page"
+        VERBATIM)
+    list(APPEND _tomaro_man_pages ${_page})
+endforeach()
+add_custom_target(tomaro_man_page ALL DEPENDS ${_tomaro_man_pages})
+install(FILES ${_tomaro_man_pages} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 if(EXISTS ${PROJECT_SOURCE_DIR}/LICENSE)
     install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
@@ -67,8 +73,8 @@ string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "integers. Fractions are keyed denominator first and decimals keep their"
     "trailing zeros; pressing = again shows a result as an integer, a fraction,"
     "a mixed number or an exact terminating or recurring decimal. The package"
-    "holds the window, tomaro, and tomaro-cli, which plays keys on the same"
-    "calculator from a terminal or a script.")
+    "holds the window, tomaro; tomaro-tui, the same calculator in a terminal;"
+    "and tomaro-cli, which plays keys on it from a script.")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -175,6 +175,13 @@ bool HeadlessWindow::TimerRunning(int timer_id) const {
                        [&](const Timer& t) { return t.id == timer_id; });
 }
 
+std::optional<int> HeadlessWindow::UntilNextTimer() const {
+    const auto due = std::min_element(timers_.begin(), timers_.end(),
+                                      [](const Timer& a, const Timer& b) { return a.due < b.due; });
+    if (due == timers_.end()) return std::nullopt;
+    return static_cast<int>(std::max<std::int64_t>(due->due - now_, 0));
+}
+
 std::span<const PaintOp> HeadlessWindow::LastDrawing(int control) const {
     const Control* c = Find(control);
     return c != nullptr ? c->drawing.ops() : std::span<const PaintOp>{};

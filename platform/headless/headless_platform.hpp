@@ -8,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <span>
 #include <string>
@@ -83,6 +84,9 @@ public:
     const std::string& AccessibleText(int id) const;
     int Focus() const { return focus_; }
     bool TimerRunning(int timer_id) const;
+    // Milliseconds until the next timer is due, if any runs: how long a host that runs the
+    // clock in real time may wait.
+    std::optional<int> UntilNextTimer() const;
     // What the control's device context last drew.
     std::span<const PaintOp> LastDrawing(int control) const;
     const std::vector<std::pair<int, std::string>>& SystemMenu() const { return system_menu_; }

@@ -66,17 +66,27 @@ if [ -x "$prefix/bin/tomaro-cli" ]; then
     [ "$out" = "$expected" ] || fail "installed tomaro-cli printed: $out"
 fi
 
-# The manual page, compressed as Debian installs them, and readable.
-man_page=share/man/man1/tomaro-cli.1.gz
-expect_file "$man_page"
-if [ -f "$prefix/$man_page" ]; then
-    gzip -t "$prefix/$man_page" || fail "$man_page is not a gzip file"
-    zcat "$prefix/$man_page" | grep -q '^\.TH TOMARO\\-CLI 1 ' || fail "$man_page has no .TH line"
-    if command -v groff >/dev/null 2>&1; then
-        warnings=$(zcat "$prefix/$man_page" | groff -man -Tutf8 -ww -z 2>&1)
-        [ -z "$warnings" ] || fail "groff warns about $man_page: $warnings"
-    fi
+# The terminal calculator: present, and it answers from where it was installed.
+expect_executable bin/tomaro-tui
+if [ -x "$prefix/bin/tomaro-tui" ]; then
+    out=$("$prefix/bin/tomaro-tui" --version) || fail "installed tomaro-tui --version failed"
+    [ "$out" = "Tomaro -Quillet- Version $version" ] || fail "installed tomaro-tui --version: $out"
 fi
+
+# The manual pages, compressed as Debian installs them, and readable.
+for program in tomaro-cli tomaro-tui; do
+    man_page=share/man/man1/$program.1.gz
+    title=$(tr '[:lower:]' '[:upper:]' <<<"$program" | sed 's/-/\\\\-/')
+    expect_file "$man_page"
+    if [ -f "$prefix/$man_page" ]; then
+        gzip -t "$prefix/$man_page" || fail "$man_page is not a gzip file"
+        zcat "$prefix/$man_page" | grep -q "^\\.TH $title 1 " || fail "$man_page has no .TH line"
+        if command -v groff >/dev/null 2>&1; then
+            warnings=$(zcat "$prefix/$man_page" | groff -man -Tutf8 -ww -z 2>&1)
+            [ -z "$warnings" ] || fail "groff warns about $man_page: $warnings"
+        fi
+    fi
+done
 
 if [ "$window" = 1 ]; then
     need_tool desktop-file-validate desktop-file-utils

@@ -69,6 +69,7 @@ expect_depends() {
 }
 expect_depends libc6
 expect_depends libstdc++6
+expect_depends libncursesw6
 if [ "$window" = 1 ]; then
     for p in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-ipafont-gothic; do
         expect_depends "$p"
@@ -82,6 +83,8 @@ expect_path() {
 }
 expect_path /usr/bin/tomaro-cli
 expect_path /usr/share/man/man1/tomaro-cli.1.gz
+expect_path /usr/bin/tomaro-tui
+expect_path /usr/share/man/man1/tomaro-tui.1.gz
 if [ "$window" = 1 ]; then
     expect_path /usr/bin/tomaro
     expect_path /usr/share/applications/$app_id.desktop
@@ -92,13 +95,16 @@ if [ "$window" = 1 ]; then
     expect_path /usr/share/icons/hicolor/scalable/apps/$app_id.svg
 fi
 # Nothing of the build or the tests slips in.
-stray=$(grep -vE '^/usr/(bin/tomaro(-cli)?|share/.*)?$|/$' <<<"$contents" || true)
+stray=$(grep -vE '^/usr/(bin/tomaro(-cli|-tui)?|share/.*)?$|/$' <<<"$contents" || true)
 [ -z "$stray" ] || fail "unexpected files in the package: $stray"
 
 # The packaged tomaro-cli runs from the unpacked tree.
 dpkg-deb -x "$deb" "$work/root"
 out=$("$work/root/usr/bin/tomaro-cli" --version) || fail "packaged tomaro-cli --version failed"
 [ "$out" = "Tomaro -Quillet- Version $version" ] || fail "packaged tomaro-cli --version: $out"
+# tomaro-tui links no Qt: it runs where there is no window system.
+qt_libraries=$(ldd "$work/root/usr/bin/tomaro-tui" | grep -i 'libQt' || true)
+[ -z "$qt_libraries" ] || fail "tomaro-tui links Qt: $qt_libraries"
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures check(s) failed; control fields and contents:" >&2

@@ -1,0 +1,27 @@
+// Draws dialogs and menus into a curses window: the frame and caption, buttons (focused in
+// reverse video, disabled dim), read-only fields with their texts aligned as their template
+// says, static texts, and the display's recorded drawing replayed into its cells.
+#pragma once
+
+#include <curses.h>
+
+#include <span>
+#include <string>
+#include <utility>
+
+#include "platform/headless/headless_platform.hpp"
+#include "platform/terminal/screen_layout.hpp"
+
+namespace tomaro::platform::terminal {
+
+void DrawDialog(WINDOW* w, const DialogTemplate& t, const headless::HeadlessWindow& window,
+                const Placement& placement);
+
+// selected: the highlighted item's index, -1 for none.
+void DrawMenu(WINDOW* w, std::span<const std::pair<int, std::string>> items, int selected,
+              const CellRect& box);
+
+// The one line a terminal too small for the dialog shows.
+void DrawTooSmall(WINDOW* w, ScreenSize needed, ScreenSize screen);
+
+}  // namespace tomaro::platform::terminal
