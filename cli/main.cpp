@@ -1,5 +1,7 @@
 // tomaro-cli: plays keys on a fresh calculator and prints what it shows.
 #include <cstdio>
+#include <new>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <variant>
@@ -66,8 +68,9 @@ private:
     std::string out_;
 };
 
-int play(const CliOptions& o, const KeyStream& stream) {
+int play(const CliOptions& o, KeyStream& stream) {
     Printer printer(o);
+    std::optional<std::string> stopped;
     RunCalculator(o.geometry, [&](HostedCalculator& calc) {
         const auto show = [&](const Key* key) {
             if (!o.json) printer.Heading(key);
@@ -76,7 +79,7 @@ int play(const CliOptions& o, const KeyStream& stream) {
         if (o.trace) show(nullptr);
         Key last;
         bool any = false;
-        stream.ForEachKey([&](const Key& key) {
+        stopped = stream.ForEachKey([&](const Key& key) {
             calc.Play(key);
             if (o.trace) {
                 show(&key);
@@ -85,18 +88,18 @@ int play(const CliOptions& o, const KeyStream& stream) {
                 any = true;
             }
         });
-        if (!o.trace) printer.Print(any ? &last : nullptr, calc);
+        if (!o.trace && !stopped) printer.Print(any ? &last : nullptr, calc);
     });
-    if (!printer.Flush() || std::fflush(stdout) != 0) {
+    const bool written = printer.Flush() && std::fflush(stdout) == 0;
+    if (stopped) return refuse(*stopped);
+    if (!written) {
         std::fputs("tomaro-cli: cannot write to standard output\n", stderr);
         return kWriteFailed;
     }
     return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
     const std::vector<std::string_view> args(argv + (argc > 0 ? 1 : 0), argv + argc);
     auto parsed = ParseOptions(args);
     if (const auto* e = std::get_if<OptionError>(&parsed)) return refuse(e->message);
@@ -105,18 +108,19 @@ int main(int argc, char** argv) {
         const bool ok = write(o.action == CliOptions::Action::Help ? HelpText() : VersionText());
         return ok && std::fflush(stdout) == 0 ? 0 : kWriteFailed;
     }
-
-    std::string file_text;
-    if (o.keys_from) {
-        auto read = ReadKeyFile(*o.keys_from);
-        if (const auto* e = std::get_if<OptionError>(&read)) return refuse(e->message);
-        file_text = std::move(std::get<std::string>(read));
-    }
-    const KeyStream stream(std::move(file_text), std::move(o.tokens));
     // Every token is checked before the first key plays.
-    if (const auto e = stream.Check()) {
-        return refuse("bad token '" + e->token + "' at position " + std::to_string(e->position) +
-                      ": " + e->reason);
+    auto opened = KeyStream::Open(o.keys_from, o.tokens);
+    if (const auto* e = std::get_if<std::string>(&opened)) return refuse(*e);
+    return play(o, std::get<KeyStream>(opened));
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Memory running out is told like any other refusal, never an abort.
+    try {
+        return run(argc, argv);
+    } catch (const std::bad_alloc&) {
+        return refuse("out of memory");
     }
-    return play(o, stream);
 }
