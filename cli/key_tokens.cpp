@@ -68,10 +68,10 @@ bool is_lower(char c) {
 }
 
 // The bits of the characters of text typed in lower case.
-KeyCode case_bits(std::string_view text) {
-    KeyCode bits = 0;
+unsigned case_bits(std::string_view text) {
+    unsigned bits = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (is_lower(text[i])) bits = static_cast<KeyCode>(bits | (1u << i));
+        if (is_lower(text[i])) bits |= 1u << i;
     }
     return bits;
 }
@@ -132,7 +132,7 @@ const std::array<Key, std::size(kWords)>& word_keys() {
 TokenClass ClassifyToken(std::string_view token) {
     for (std::size_t i = 0; i < std::size(kWords); ++i) {
         if (same_word(token, kWords[i].word)) {
-            return word(static_cast<KeyCode>(i | case_bits(token) << kCaseShift));
+            return word(static_cast<KeyCode>(i | std::size_t{case_bits(token)} << kCaseShift));
         }
     }
     bool number = !token.empty();

@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libxcb1-dev fonts-ipafont-gothic  # the window, its font, its keyboard
     xvfb xauth xdotool x11-utils imagemagick python3-xlib  # the window's smoke test and benchmark
     desktop-file-utils appstream dpkg-dev file  # checks of the desktop files and the package
+    clang libclang-rt-14-dev  # the fuzz target of tomaro-cli's input (libFuzzer's runtime)
 )
 
 exec "$(dirname "$0")/install-missing.sh" "${packages[@]}"
