@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in Release (no sanitizers) and runs them all: the in-process
-# benchmarks (median of 5 repetitions), then tomaro-cli replaying 100,000 keys, the window
-# under Xvfb and tomaro-tui in tmux.
+# benchmarks (median of 5 repetitions), then tomaro-cli replaying 100,000 keys and playing
+# 100 MB inputs (a digit run, short tokens, standard input) for speed and peak memory, the
+# window under Xvfb and tomaro-tui in tmux.
 #
 #   bench/run_benchmarks.sh [BUILD_DIR] [-- BENCHMARK_OPTION...]
 #
@@ -22,7 +23,7 @@ cmake --build "$build_dir" -j2 --target tomaro-bench tomaro-key-mix tomaro-cli >
 "${build_dir}/bench/tomaro-bench" --benchmark_repetitions=5 \
     --benchmark_report_aggregates_only=true "$@"
 echo
-echo "tomaro-cli --keys-from, 100,000 keys:"
+echo "tomaro-cli --keys-from, 100,000 keys, then 100 MB inputs:"
 "${here}/cli_replay.sh" "$build_dir" 7
 echo
 echo "tomaro under Xvfb:"

@@ -1,11 +1,9 @@
 #include "cli/options.hpp"
 
-#include <cerrno>
 #include <charconv>
 #include <cstdint>
-#include <cstdio>
-#include <cstring>
-#include <memory>
+
+#include "cli/shown_text.hpp"
 
 #include "resources/resources.hpp"
 
@@ -74,15 +72,6 @@ std::optional<std::int32_t> whole_number(std::string_view text, std::int32_t mos
     return v;
 }
 
-// Reads all of a stream at once: key files can hold many thousands of tokens.
-bool read_all(std::FILE* f, std::string& out) {
-    char buf[1 << 16];
-    std::size_t n;
-    while ((n = std::fread(buf, 1, sizeof buf, f)) > 0)
-        out.append(buf, n);
-    return std::ferror(f) == 0;
-}
-
 }  // namespace
 
 std::variant<CliOptions, OptionError> ParseOptions(std::span<const std::string_view> args) {
@@ -102,6 +91,9 @@ std::variant<CliOptions, OptionError> ParseOptions(std::span<const std::string_v
         const std::string_view name = arg.substr(0, eq);
         std::optional<std::string_view> attached;
         if (eq != std::string_view::npos) attached = arg.substr(eq + 1);
+        // Named with its position among the arguments, as a bad token is among the tokens.
+        const std::string option =
+            "option " + ShownText(name) + " at argument " + std::to_string(i + 1);
         const auto value = [&]() -> std::optional<std::string_view> {
             if (attached) return attached;
             if (i + 1 < args.size()) return args[++i];
@@ -109,7 +101,7 @@ std::variant<CliOptions, OptionError> ParseOptions(std::span<const std::string_v
         };
 
         if (name == "--help" || name == "--version" || name == "--json" || name == "--trace") {
-            if (attached) return error("option " + std::string(name) + " takes no value");
+            if (attached) return error(option + " takes no value");
             if (name == "--help") o.action = CliOptions::Action::Help;
             if (name == "--version") o.action = CliOptions::Action::Version;
             if (o.action != CliOptions::Action::Play) return o;
@@ -118,10 +110,9 @@ std::variant<CliOptions, OptionError> ParseOptions(std::span<const std::string_v
         }
         if (name == "--keys-from") {
             const auto path = value();
-            if (!path)
-                return error("option --keys-from needs a file name (or - for standard input)");
-            if (path->empty()) return error("option --keys-from: the file name is empty");
-            if (o.keys_from) return error("option --keys-from may be given only once");
+            if (!path) return error(option + " needs a file name (or - for standard input)");
+            if (path->empty()) return error(option + ": the file name is empty");
+            if (o.keys_from) return error(option + ": --keys-from may be given only once");
             o.keys_from = std::string(*path);
             continue;
         }
@@ -129,38 +120,19 @@ std::variant<CliOptions, OptionError> ParseOptions(std::span<const std::string_v
         for (const NumberOption& n : kNumberOptions) {
             if (n.name == name) number = &n;
         }
-        if (number == nullptr) return error("unknown option '" + std::string(arg) + "'");
+        if (number == nullptr) {
+            return error("unknown option " + Quoted(arg) + " at argument " + std::to_string(i + 1));
+        }
         const auto text = value();
-        if (!text) return error("option " + std::string(name) + " needs a value");
+        if (!text) return error(option + " needs a value");
         const auto v = whole_number(*text, number->most);
         if (!v) {
-            return error("option " + std::string(name) + ": '" + std::string(*text) +
-                         "' is not a whole number from 1 to " + std::to_string(number->most));
+            return error(option + ": " + Quoted(*text) + " is not a whole number from 1 to " +
+                         std::to_string(number->most));
         }
         o.geometry.*(number->field) = *v;
     }
     return o;
-}
-
-std::variant<std::string, OptionError> ReadKeyFile(const std::string& path) {
-    std::string text;
-    bool ok;
-    int e = 0;
-    errno = 0;
-    if (path == "-") {
-        ok = read_all(stdin, text);
-        e = errno;
-    } else {
-        const std::unique_ptr<std::FILE, int (*)(std::FILE*)> f(std::fopen(path.c_str(), "rb"),
-                                                                &std::fclose);
-        ok = f && read_all(f.get(), text);
-        e = errno;  // before fclose can change it
-    }
-    if (!ok) {
-        return error("cannot read key file '" + path + "'" +
-                     (e != 0 ? ": " + std::string(std::strerror(e)) : std::string()));
-    }
-    return text;
 }
 
 std::string_view HelpText() {

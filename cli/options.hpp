@@ -29,11 +29,8 @@ struct OptionError {
 
 // args excludes the program name. Options start with "--" and may stand anywhere before a
 // lone "--"; everything else (a lone "-" too) is a key token. --help and --version end the
-// parsing where they stand.
+// parsing where they stand. A bad option is named with its position among the arguments.
 std::variant<CliOptions, OptionError> ParseOptions(std::span<const std::string_view> args);
-
-// All of a key file ("-": standard input), read at once.
-std::variant<std::string, OptionError> ReadKeyFile(const std::string& path);
 
 std::string_view HelpText();
 std::string_view VersionText();  // with its newline

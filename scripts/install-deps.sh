@@ -8,6 +8,8 @@ packages=(
     xvfb xauth xdotool x11-utils imagemagick python3-xlib  # the window's smoke test and benchmark
     libncurses-dev tmux  # the terminal calculator, its smoke test and benchmark
     desktop-file-utils appstream dpkg-dev file  # checks of the desktop files and the package
+    clang libclang-rt-14-dev  # the fuzz target of tomaro-cli's input (libFuzzer's runtime)
+    time  # peak resident memory in bench/cli_replay.sh
 )
 
 exec "$(dirname "$0")/install-missing.sh" "${packages[@]}"

@@ -46,8 +46,23 @@ TEST(CliRefusals, NameTheCulpritOnStandardErrorAndPrintNothing) {
         {{"--", "--json"}, "", {"'--json'", "position 1"}},
         {{"--frobnicate"}, "", {"--frobnicate"}},
         {{"--width", "0"}, "", {"--width", "'0'"}},
+        {{"1", "--width", "0"}, "", {"--width at argument 2", "'0'"}},
         {{"1", "--width"}, "", {"--width", "needs a value"}},
         {{"--keys-from", "/nonexistent/keys.txt"}, "", {"/nonexistent/keys.txt"}},
+        // Bytes that cannot belong to a token, named with their place; the message whole.
+        {{"--keys-from", "-"},
+         std::string("1 + 2\0"
+                     "3 =",
+                     9),
+         {"byte 6 of standard input: NUL is not allowed in a key file (token 3)"}},
+        {{"--keys-from", "/dev/zero"}, "", {"byte 1 of /dev/zero: NUL is not allowed"}},
+        {{"--keys-from", "-"}, "1 \x1b[2J", {"byte 3 of standard input: control character \\x1b"}},
+        {{"--keys-from", "-"}, "1 \xff", {"byte 3 of standard input: invalid UTF-8 byte \\xff"}},
+        // Tokens shown safely and briefly.
+        {{"1", "\x1b[2J"}, "", {"bad token '\\x1b[2J' at position 2"}},
+        {{"--keys-from", "-"},
+         std::string(100000, '9') + "x",
+         {"bad token '" + std::string(40, '9') + "'\u2026 (100001 bytes) at position 1"}},
     };
     for (const Refusal& row : rows) {
         std::string command;
@@ -58,8 +73,10 @@ TEST(CliRefusals, NameTheCulpritOnStandardErrorAndPrintNothing) {
         EXPECT_EQ(run.status, 2);
         EXPECT_EQ(run.out, "");
         EXPECT_TRUE(run.err.starts_with("tomaro-cli: ")) << run.err;
+        // On its first line: nothing cut it short, nothing it showed broke it.
+        const std::string message = run.err.substr(0, run.err.find('\n'));
         for (const std::string& part : row.told) {
-            EXPECT_NE(run.err.find(part), std::string::npos) << "missing " << part << " in\n"
+            EXPECT_NE(message.find(part), std::string::npos) << "missing " << part << " in\n"
                                                              << run.err;
         }
     }
@@ -116,6 +133,23 @@ TEST(CliKeyFile, ALongFileEndsInTheStateOfTheWholeSequence) {
     const CliRun run = run_cli({"--keys-from", path.string()});
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "21'007\n[] [21007.00000000000] [整数] [=]\n");
+}
+
+// Standard input is kept in a compact form, a file read twice: the keys they play, and
+// the texts the trace shows for them, must be the same.
+TEST(CliKeyFile, StandardInputPlaysExactlyAsTheSameFile) {
+    const ScratchDir dir;
+    const auto path = dir.path() / "keys.txt";
+    const std::string keys = "3 Bar 2 + 6 bAR 1 = = m+ Tick vK:013 vk:65 000 1.5 ac " +
+                             std::string(300, '8') + " BS * 7 =\n";
+    std::ofstream(path, std::ios::binary) << keys;
+    const CliRun from_file = run_cli({"--json", "--trace", "--keys-from", path.string(), "="});
+    const CliRun from_stdin = run_cli({"--json", "--trace", "--keys-from", "-", "="}, keys);
+    ASSERT_EQ(from_file.status, 0) << from_file.err;
+    EXPECT_EQ(lines_of(from_file.out).size(), 1u + 323u);
+    EXPECT_EQ(from_stdin.status, 0) << from_stdin.err;
+    EXPECT_TRUE(from_stdin.out == from_file.out);
+    EXPECT_EQ(key_of(lines_of(from_stdin.out)[2]), "Bar");
 }
 
 TEST(CliHelp, ListsUsageOptionsAndTokensAndSucceeds) {

@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -102,7 +100,11 @@ struct Refused {
 
 TEST(CliOptions, BadOptionsAndValuesAreRefusedByName) {
     const Refused rows[] = {
-        {{"--frobnicate"}, "--frobnicate"},
+        // Named with the position of the option among the arguments.
+        {{"--frobnicate"}, "unknown option '--frobnicate' at argument 1"},
+        {{"1", "+", "--frob=\x1b"}, "unknown option '--frob=\\x1b' at argument 3"},
+        {{"1", "--width", "0"}, "option --width at argument 2: '0' is not"},
+        {{"--json", "--keys-from", "a", "--keys-from=a"}, "option --keys-from at argument 4"},
         {{"---"}, "---"},
         {{"--Json"}, "--Json"},  // options, unlike key words, are spelt exactly
         {{"--width"}, "--width"},
@@ -130,25 +132,6 @@ TEST(CliOptions, BadOptionsAndValuesAreRefusedByName) {
         EXPECT_NE(message.find(row.named), std::string::npos) << message;
         EXPECT_EQ(message.find('\n'), std::string::npos) << message;
     }
-}
-
-TEST(CliOptions, KeyFileIsReadWholeOrRefusedWithItsName) {
-    const auto dir = std::filesystem::temp_directory_path() / "tomaro-cli-options-test";
-    std::filesystem::create_directories(dir);
-    const auto path = dir / "keys.txt";
-    const std::string text = "3 BAR 2\n\t+ 6 BAR 1 =\r\n" + std::string(100000, ' ') + "=";
-    std::ofstream(path, std::ios::binary) << text;
-
-    const auto read = ReadKeyFile(path.string());
-    ASSERT_TRUE(std::holds_alternative<std::string>(read));
-    EXPECT_EQ(std::get<std::string>(read), text);
-
-    for (const std::filesystem::path& bad : {dir / "missing.txt", dir}) {
-        const auto refused = ReadKeyFile(bad.string());
-        ASSERT_TRUE(std::holds_alternative<OptionError>(refused)) << bad;
-        EXPECT_NE(std::get<OptionError>(refused).message.find(bad.string()), std::string::npos);
-    }
-    std::filesystem::remove_all(dir);
 }
 
 }  // namespace
