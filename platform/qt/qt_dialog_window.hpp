@@ -9,6 +9,7 @@
 
 #include "platform/platform.hpp"
 
+class QLineEdit;
 class QTimer;
 
 namespace tomaro::platform::qt {
@@ -49,6 +50,10 @@ public:
     void SetControlText(int id, std::string_view utf8) override;
     void SetInputLimit(int id, int limit) override;
     void SetAccessibleText(int id, std::string_view utf8) override;
+    void SetAccessibleDescription(int id, std::string_view utf8) override;
+    void RaiseAlert(int id) override;
+    std::string ClipboardText() override;
+    void SetClipboardText(std::string_view utf8) override;
     void SetTimer(int timer_id, int milliseconds) override;
     void KillTimer(int timer_id) override;
     void TrackPopupMenu(std::span<const MenuItem> items, Point screen) override;
@@ -72,6 +77,8 @@ protected:
 
 private:
     void CreateControl(const ControlTemplate& c);
+    void ShowKeyboardFocus();
+    void ShowWholeTextIfCut(QLineEdit& edit);
 
     const DialogTemplate& template_;
     DialogHandler& handler_;
