@@ -265,11 +265,21 @@ void QtDialogWindow::SetAccessibleDescription(int id, std::string_view utf8) {
         widget->setAccessibleDescription(description);
 }
 
+// Qt's bridge to the Linux accessibility bus passes no alert event on, so the message is
+// also shown to screen readers as an alert of its own: an invisible alert object that
+// appears with the message as its name, which they announce.
 void QtDialogWindow::RaiseAlert(int id) {
-    if (QWidget* widget = Control(id)) {
-        QAccessibleEvent alert(widget, QAccessible::Alert);
-        QAccessible::updateAccessibility(&alert);
+    QWidget* widget = Control(id);
+    if (!widget) return;
+    QAccessibleEvent alert(widget, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    if (!alert_) {
+        alert_ = new AlertWidget(this);
+        alert_->setGeometry(0, 0, 0, 0);
     }
+    alert_->hide();
+    alert_->setAccessibleName(FromUtf8(ControlText(id)));
+    alert_->show();
 }
 
 std::string QtDialogWindow::ClipboardText() {

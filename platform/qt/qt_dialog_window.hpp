@@ -16,6 +16,14 @@ namespace tomaro::platform::qt {
 
 class DisplayWidget;
 
+// What screen readers see as an alert: no pixels, a name, and its appearance.
+class AlertWidget final : public QWidget {
+    Q_OBJECT
+
+public:
+    using QWidget::QWidget;
+};
+
 class QtDialogWindow final : public QDialog, public DialogWindow {
     Q_OBJECT
 
@@ -86,6 +94,7 @@ private:
     QHash<int, QWidget*> controls_;
     std::map<int, std::unique_ptr<QTimer>> timers_;
     QHash<int, int> input_limits_;
+    AlertWidget* alert_ = nullptr;  // made at the first alert
 };
 
 }  // namespace tomaro::platform::qt

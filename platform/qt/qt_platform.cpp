@@ -21,12 +21,16 @@ namespace {
 // whatever the user's locale.
 constexpr auto kQtTranslations = "qtbase_ja";
 
-// The display is static text to a screen reader: its name is the reading of the value.
-QAccessibleInterface* DisplayAccessible(const QString& class_name, QObject* object) {
-    if (class_name != QLatin1String(DisplayWidget::staticMetaObject.className()) ||
-        !object->isWidgetType())
-        return nullptr;
-    return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
+// The display is static text to a screen reader (its name is the reading of the value), and
+// the alert widget an alert.
+QAccessibleInterface* DialogAccessible(const QString& class_name, QObject* object) {
+    if (!object->isWidgetType()) return nullptr;
+    auto* widget = static_cast<QWidget*>(object);
+    if (class_name == QLatin1String(DisplayWidget::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::StaticText);
+    if (class_name == QLatin1String(AlertWidget::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::AlertMessage);
+    return nullptr;
 }
 
 }  // namespace
@@ -39,7 +43,7 @@ QtPlatform::QtPlatform() : layout_(DetectKeyboardLayout()) {
     if (translator->load(QString::fromLatin1(kQtTranslations),
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
-    QAccessible::installFactory(DisplayAccessible);
+    QAccessible::installFactory(DialogAccessible);
     qApp->installEventFilter(this);
 }
 
