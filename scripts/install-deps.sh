@@ -7,6 +7,8 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libxcb1-dev fonts-ipafont-gothic  # the window, its font, its keyboard
     xvfb xauth xdotool x11-utils imagemagick python3-xlib  # the window's smoke test and benchmark
     desktop-file-utils appstream dpkg-dev file  # checks of the desktop files and the package
+    qt6-translations-l10n  # Qt's own texts in Japanese
+    dbus at-spi2-core python3-pyatspi xclip  # the window through the accessibility bus, the clipboard
 )
 
 exec "$(dirname "$0")/install-missing.sh" "${packages[@]}"
