@@ -83,10 +83,11 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries the programs link come from dpkg-shlibdeps; what they load or read at run
 # time is named here: Qt's platform plugins (xcb, offscreen) are only recommended by Qt's
-# own packages, and the dialog font is IPA P Gothic.
+# own packages, the dialog font is IPA P Gothic, and Qt's own texts in Japanese come from
+# its translations.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 if(TARGET tomaro)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic, qt6-translations-l10n")
 endif()
 
 include(CPack)

@@ -1,8 +1,8 @@
 // The services the dialog's logic needs of a windowing system, and nothing more: a modal
-// dialog built from a template, its controls by id, timers, menus, the display control's
-// device context and the window icon. shell/ is written against this header only;
-// platform/qt/ implements it on Qt 6 Widgets, and a native Windows layer can do the same.
-// Text crosses this boundary as UTF-8; positions are pixels.
+// dialog built from a template, its controls by id, timers, menus, the clipboard, what
+// screen readers are told, the display control's device context and the window icon. shell/ is
+// written against this header only; platform/qt/ implements it on Qt 6 Widgets, and a native
+// Windows layer can do the same. Text crosses this boundary as UTF-8; positions are pixels.
 #pragma once
 
 #include <cstdint>
@@ -50,8 +50,18 @@ public:
     virtual std::string ControlText(int id) = 0;
     virtual void SetControlText(int id, std::string_view utf8) = 0;
     virtual void SetInputLimit(int id, int limit) = 0;
-    // What a screen reader announces for a control.
+    // What a screen reader announces for a control: its name (a change of it is announced),
+    // and a longer description. The template's accessibleName is the first name of each
+    // control; the platform gives it when it creates the control.
     virtual void SetAccessibleText(int id, std::string_view utf8) = 0;
+    virtual void SetAccessibleDescription(int id, std::string_view utf8) = 0;
+    // Raises the accessibility alert event for a control whose text just became a message
+    // the user must hear.
+    virtual void RaiseAlert(int id) = 0;
+
+    // The system clipboard as plain text: empty when it holds no text.
+    virtual std::string ClipboardText() = 0;
+    virtual void SetClipboardText(std::string_view utf8) = 0;
 
     // A timer repeats until killed; setting a running timer again restarts it. Killing a
     // timer that does not run does nothing. Expiry arrives as DialogHandler::OnTimer.
@@ -59,7 +69,8 @@ public:
     virtual void KillTimer(int timer_id) = 0;
 
     // Shows the items as a popup menu with its top-left corner at a screen point; both
-    // mouse buttons select. The chosen item arrives as DialogHandler::OnCommand.
+    // mouse buttons select, and a disabled item is grayed and cannot be chosen. The chosen item
+    // arrives as DialogHandler::OnCommand.
     virtual void TrackPopupMenu(std::span<const MenuItem> items, Point screen) = 0;
     // The top-left corner of the client area, in screen coordinates.
     virtual Point ClientOrigin() = 0;
@@ -92,7 +103,9 @@ public:
     // Every key-down bound for the dialog or its controls, with the Windows virtual-key
     // code of the key, before anything else sees it. True: handled, goes no further.
     virtual bool PreTranslateKeyDown(int /*virtual_key*/) { return false; }
-    // Screen point, or kKeyboardMenuPoint when asked for from the keyboard.
+    // Screen point, or kKeyboardMenuPoint when asked for from the keyboard. Asked for from
+    // anywhere in the dialog, a disabled control included; a read-only field's own menu
+    // stays its own.
     virtual void OnContextMenu(Point /*screen*/) {}
     virtual bool OnSysCommand(int /*id*/) { return false; }
     // The dialog needs painting.

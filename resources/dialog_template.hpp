@@ -40,6 +40,9 @@ struct ControlTemplate {
     bool scrolls = false;               // a field whose text may outgrow it scrolls sideways
     bool literalAmpersands = false;     // a label shows "&" as it is, not as a mnemonic mark
     int iconId = 0;
+    // What a screen reader calls the control, where its caption does not say what it does;
+    // empty: the caption.
+    std::string_view accessibleName = {};
 
     bool IsButton() const {
         return kind == ControlKind::PushButton || kind == ControlKind::DefaultPushButton;

@@ -7,60 +7,68 @@
 namespace tomaro {
 namespace {
 
-constexpr ControlTemplate Button(int id, std::string_view caption, DluRect rect) {
-    return {.id = id, .kind = ControlKind::PushButton, .text = caption, .rect = rect};
+// A keypad button: its caption, and the name a screen reader says for what it does.
+constexpr ControlTemplate Button(int id, std::string_view caption, DluRect rect,
+                                 std::string_view name) {
+    return {.id = id,
+            .kind = ControlKind::PushButton,
+            .text = caption,
+            .rect = rect,
+            .accessibleName = name};
 }
 
-// The four fields under the display: read-only, right-aligned.
-constexpr ControlTemplate Field(int id, DluRect rect, bool scrolls = false) {
+// The four fields under the display: read-only, right-aligned, named for screen readers.
+constexpr ControlTemplate Field(int id, DluRect rect, std::string_view name, bool scrolls = false) {
     return {.id = id,
             .kind = ControlKind::ReadOnlyField,
             .rect = rect,
             .align = Alignment::Right,
-            .scrolls = scrolls};
+            .scrolls = scrolls,
+            .accessibleName = name};
 }
 
 // Template order is z-order and tab order; "=" alone takes the tab stop, and so the focus.
 constexpr std::array kCalcControls = {
-    Button(IDC_ALLCLEAR, "A.C.", {5, 45, 40, 20}),
-    Button(IDC_DIGIT0, "0", {35, 131, 50, 20}),
-    Button(IDC_DIGIT1, "1", {35, 111, 25, 20}),
-    Button(IDC_DIGIT2, "2", {60, 111, 25, 20}),
-    Button(IDC_DIGIT3, "3", {85, 111, 25, 20}),
-    Button(IDC_DIGIT4, "4", {35, 91, 25, 20}),
-    Button(IDC_DIGIT5, "5", {60, 91, 25, 20}),
-    Button(IDC_DIGIT6, "6", {85, 91, 25, 20}),
-    Button(IDC_DIGIT7, "7", {35, 71, 25, 20}),
-    Button(IDC_DIGIT8, "8", {60, 71, 25, 20}),
-    Button(IDC_DIGIT9, "9", {85, 71, 25, 20}),
-    Button(IDC_POINT, ".", {110, 131, 25, 20}),
-    Button(IDC_SIGN, "+ | -", {110, 111, 25, 20}),
-    Button(IDC_FRACTIONBAR, "~ | _", {110, 91, 25, 20}),
-    Button(IDC_ADD, "+", {140, 131, 25, 20}),
-    Button(IDC_SUBTRACT, "-", {140, 111, 25, 20}),
-    Button(IDC_MULTIPLY, "*", {140, 91, 25, 20}),
-    Button(IDC_DIVIDE, "/", {140, 71, 25, 20}),
+    Button(IDC_ALLCLEAR, "A.C.", {5, 45, 40, 20}, "オールクリア"),
+    Button(IDC_DIGIT0, "0", {35, 131, 50, 20}, {}),
+    Button(IDC_DIGIT1, "1", {35, 111, 25, 20}, {}),
+    Button(IDC_DIGIT2, "2", {60, 111, 25, 20}, {}),
+    Button(IDC_DIGIT3, "3", {85, 111, 25, 20}, {}),
+    Button(IDC_DIGIT4, "4", {35, 91, 25, 20}, {}),
+    Button(IDC_DIGIT5, "5", {60, 91, 25, 20}, {}),
+    Button(IDC_DIGIT6, "6", {85, 91, 25, 20}, {}),
+    Button(IDC_DIGIT7, "7", {35, 71, 25, 20}, {}),
+    Button(IDC_DIGIT8, "8", {60, 71, 25, 20}, {}),
+    Button(IDC_DIGIT9, "9", {85, 71, 25, 20}, {}),
+    Button(IDC_POINT, ".", {110, 131, 25, 20}, "小数点"),
+    Button(IDC_SIGN, "+ | -", {110, 111, 25, 20}, "符号反転"),
+    Button(IDC_FRACTIONBAR, "~ | _", {110, 91, 25, 20}, "分数線"),
+    Button(IDC_ADD, "+", {140, 131, 25, 20}, "足す"),
+    Button(IDC_SUBTRACT, "-", {140, 111, 25, 20}, "引く"),
+    Button(IDC_MULTIPLY, "*", {140, 91, 25, 20}, "掛ける"),
+    Button(IDC_DIVIDE, "/", {140, 71, 25, 20}, "割る"),
     ControlTemplate{.id = IDC_EQUALS,
                     .kind = ControlKind::PushButton,
                     .text = "=",
                     .rect = {165, 131, 25, 20},
-                    .tabStop = true},
-    Button(IDC_CLEARENTRY, "><", {45, 45, 25, 20}),
-    Button(IDC_BACKSPACE, "<-", {70, 45, 25, 20}),
+                    .tabStop = true,
+                    .accessibleName = "イコール"},
+    Button(IDC_CLEARENTRY, "><", {45, 45, 25, 20}, "クリアエントリ"),
+    Button(IDC_BACKSPACE, "<-", {70, 45, 25, 20}, "後退"),
     ControlTemplate{.id = IDC_DISPLAY,
                     .kind = ControlKind::WhiteFrame,
                     .rect = {5, 0, 185, 30},
                     .sunkenEdge = true},
-    Field(IDC_READOUT, {15, 30, 135, 12}, /*scrolls=*/true),
-    Field(IDC_KIND, {149, 30, 32, 12}),
-    Field(IDC_OPERATOR, {180, 30, 10, 12}),
-    Button(IDC_MEMORYADD, "M+", {5, 131, 25, 20}),
-    Button(IDC_MEMORYSUBTRACT, "M-", {5, 111, 25, 20}),
-    Button(IDC_MEMORYRECALL, "MR", {5, 91, 25, 20}),
-    Button(IDC_MEMORYCLEAR, "MC", {5, 71, 25, 20}),
-    Field(IDC_MEMORYINDICATOR, {5, 30, 10, 12}),
-    Button(IDC_TRIPLEZERO, "000", {85, 131, 25, 20}),
-    Button(IDC_RECIPROCAL, "1/x", {110, 71, 25, 20}),
+    Field(IDC_READOUT, {15, 30, 135, 12}, "小数表示", /*scrolls=*/true),
+    Field(IDC_KIND, {149, 30, 32, 12}, "数の種類"),
+    Field(IDC_OPERATOR, {180, 30, 10, 12}, "演算子"),
+    Button(IDC_MEMORYADD, "M+", {5, 131, 25, 20}, "メモリー加算"),
+    Button(IDC_MEMORYSUBTRACT, "M-", {5, 111, 25, 20}, "メモリー減算"),
+    Button(IDC_MEMORYRECALL, "MR", {5, 91, 25, 20}, "メモリー呼び出し"),
+    Button(IDC_MEMORYCLEAR, "MC", {5, 71, 25, 20}, "メモリークリア"),
+    Field(IDC_MEMORYINDICATOR, {5, 30, 10, 12}, "メモリー表示"),
+    Button(IDC_TRIPLEZERO, "000", {85, 131, 25, 20}, "ゼロ3つ"),
+    Button(IDC_RECIPROCAL, "1/x", {110, 71, 25, 20}, "逆数"),
 };
 
 constexpr std::string_view kDialogFont = "ＭＳ Ｐゴシック";
@@ -119,6 +127,9 @@ constexpr DialogTemplate kAboutDialog{
 };
 
 constexpr std::array kContextMenu = {
+    MenuItem{ID_MENU_COPY, "コピー(&C)"},
+    MenuItem{ID_MENU_PASTE, "貼り付け(&P)"},
+    MenuItem{0, ""},
     MenuItem{ID_MENU_ABOUT, "バージョン情報(&A)"},
     MenuItem{ID_MENU_EXIT, "終了(&X)"},
 };

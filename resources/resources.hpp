@@ -20,16 +20,20 @@ inline constexpr int IDR_MAINFRAME = 128;
 inline constexpr int IDM_ABOUTBOX = 16;
 inline constexpr int ID_MENU_EXIT = 32774;
 inline constexpr int ID_MENU_ABOUT = 32775;
+inline constexpr int ID_MENU_COPY = 32776;
+inline constexpr int ID_MENU_PASTE = 32777;
 inline constexpr int IDT_NOTICE = 1000;
 inline constexpr int kNoticeMilliseconds = 2000;
 
 const DialogTemplate& CalcDialogTemplate();
 const DialogTemplate& AboutDialogTemplate();
 
-// One entry of a menu; a separator has id 0 and no text.
+// One entry of a menu; a separator has id 0 and no text. A disabled item is shown grayed
+// and cannot be chosen.
 struct MenuItem {
     int id;
     std::string_view text;
+    bool disabled = false;
     bool separator() const { return id == 0; }
 };
 

@@ -10,6 +10,8 @@ packages=(
     desktop-file-utils appstream dpkg-dev file  # checks of the desktop files and the package
     clang libclang-rt-14-dev  # the fuzz target of tomaro-cli's input (libFuzzer's runtime)
     time  # peak resident memory in bench/cli_replay.sh
+    qt6-translations-l10n  # Qt's own texts in Japanese
+    dbus at-spi2-core python3-pyatspi xclip  # the window through the accessibility bus, the clipboard
 )
 
 exec "$(dirname "$0")/install-missing.sh" "${packages[@]}"

@@ -27,7 +27,7 @@ echo "$exe: $kind"
 # Linked statically: nothing but the system's own DLLs.
 mapfile -t dlls < <(i686-w64-mingw32-objdump -p "$exe" | sed -n 's/^\s*DLL Name: //p')
 echo "imports: ${dlls[*]}"
-system_dll='^(kernel32|user32|gdi32|comctl32|msvcrt|advapi32|shell32|ole32|oleaut32|uxtheme|version|api-ms-win-[a-z0-9-]+)\.dll$'
+system_dll='^(kernel32|user32|gdi32|comctl32|msvcrt|advapi32|shell32|ole32|oleaut32|oleacc|uxtheme|version|api-ms-win-[a-z0-9-]+)\.dll$'
 for dll in "${dlls[@]}"; do
     if ! [[ "${dll,,}" =~ $system_dll ]]; then
         echo "$exe imports $dll, which is not a system DLL" >&2
@@ -74,7 +74,7 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
 fi
 
 mkdir -p "$out/screenshots"
-rm -f "$out/screenshots/road.bmp" "$out/screenshots/road.png"
+rm -f "$out"/screenshots/*.bmp "$out"/screenshots/*.png
 status=0
 TOMARO_SCREENSHOT="$out/screenshots/road.bmp" timeout 900 \
     xvfb-run -a -s '-screen 0 1024x768x24' \
@@ -88,5 +88,7 @@ fi
     echo "the test left no screenshot in $out/screenshots/road.bmp" >&2
     exit 1
 }
-convert "$out/screenshots/road.bmp" "$out/screenshots/road.png"
-echo "Screenshot: $out/screenshots/road.png"
+for shot in road start key; do
+    [ -f "$out/screenshots/$shot.bmp" ] && convert "$out/screenshots/$shot.bmp" "$out/screenshots/$shot.png"
+done
+echo "Screenshots: $out/screenshots/{start,road,key}.png"

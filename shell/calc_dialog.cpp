@@ -1,11 +1,14 @@
 #include "shell/calc_dialog.hpp"
 
+#include <vector>
+
 #include "display/compose_display.hpp"
 #include "display/display_reading.hpp"
 #include "display/paint_display.hpp"
 #include "shell/about_dialog.hpp"
 #include "shell/button_commands.hpp"
 #include "shell/key_map.hpp"
+#include "shell/pasted_number.hpp"
 
 namespace tomaro {
 namespace {
@@ -73,6 +76,12 @@ bool CCalcDlg::OnCommand(int id) {
         case ID_MENU_EXIT:
             window_->EndDialog(IDCANCEL);
             return true;
+        case ID_MENU_COPY:
+            CopyValue();
+            return true;
+        case ID_MENU_PASTE:
+            PasteValue();
+            return true;
         default:
             return false;  // OK and Cancel (the close command) take the default path
     }
@@ -97,7 +106,32 @@ void CCalcDlg::OnContextMenu(platform::Point screen) {
         const platform::Point origin = window_->ClientOrigin();
         screen = {origin.x + kKeyboardMenuOffset.x, origin.y + kKeyboardMenuOffset.y};
     }
-    window_->TrackPopupMenu(ContextMenuPopup(), screen);
+    std::vector<MenuItem> items(ContextMenuPopup().begin(), ContextMenuPopup().end());
+    for (MenuItem& item : items) {
+        if (item.id == ID_MENU_COPY) item.disabled = !DisplayedValueText(state_, model_);
+        if (item.id == ID_MENU_PASTE) item.disabled = state_.locked;
+    }
+    window_->TrackPopupMenu(items, screen);
+}
+
+void CCalcDlg::CopyValue() {
+    if (const auto text = DisplayedValueText(state_, model_)) window_->SetClipboardText(*text);
+}
+
+// The whole text is checked before the first command runs: a refused text changes nothing
+// but the readout's notice.
+void CCalcDlg::PasteValue() {
+    if (state_.locked) return;
+    const auto number = ParsePastedNumber(window_->ClipboardText());
+    if (!number) {
+        tomaro::ShowNotice(state_, *this, kNoticePasteRefused);
+        return;
+    }
+    // A new operand, as the keypad starts one: after "=" it takes "A.C." first, otherwise
+    // "><" drops what was being keyed (and does nothing to a shown result).
+    Run(state_.pendingOp == '=' ? Command::AllClear : Command::ClearEntry, state_, *this);
+    for (const Command c : KeysOf(*number))
+        Run(c, state_, *this);
 }
 
 bool CCalcDlg::OnSysCommand(int id) {
@@ -132,6 +166,7 @@ void CCalcDlg::PaintDisplay() {
     }
     DoDataExchange();
     window_->SetAccessibleText(IDC_DISPLAY, DisplayReading(model_));
+    window_->SetAccessibleDescription(IDC_DISPLAY, SpokenReading(model_));
 }
 
 // Towards the controls only, and only where a text changed: setting a field repaints it,
@@ -148,6 +183,7 @@ void CCalcDlg::ShowNotice(std::string_view) {
     window_->KillTimer(IDT_NOTICE);
     ComposeDisplay();
     PaintDisplay();
+    window_->RaiseAlert(IDC_READOUT);
     window_->SetTimer(IDT_NOTICE, kNoticeMilliseconds);
 }
 

@@ -43,6 +43,10 @@ private:
     void MeasureDisplay();
     void DoDataExchange();
     void ShowAboutBox();
+    // The context menu's Copy and Paste: the displayed value in full, and a pasted number
+    // keyed as a new operand.
+    void CopyValue();
+    void PasteValue();
 
     platform::Platform& platform_;
     platform::DialogWindow* window_ = nullptr;  // set while the dialog runs

@@ -52,12 +52,21 @@ private:
 };
 
 HeadlessWindow::HeadlessWindow(const DialogTemplate& t, DialogHandler& handler,
-                               const Screen& screen)
-    : handler_(handler), screen_(screen) {
+                               const Screen& screen, std::string& clipboard)
+    : handler_(handler), screen_(screen), clipboard_(clipboard) {
     controls_.reserve(t.controls.size());
     for (const ControlTemplate& c : t.controls) {
         if (c.id == kNoId) continue;
-        controls_.push_back({c.id, c.IsButton(), std::string(c.text), {}, !c.disabled, 0, {}});
+        const std::string_view name = c.accessibleName.empty() ? c.text : c.accessibleName;
+        controls_.push_back({.id = c.id,
+                             .button = c.IsButton(),
+                             .text = std::string(c.text),
+                             .accessible = std::string(name),
+                             .description = {},
+                             .alerts = 0,
+                             .enabled = !c.disabled,
+                             .input_limit = 0,
+                             .drawing = {}});
     }
     // Control ids are few and close together: a table from id to control finds each in one
     // step, and the dialog asks for one many times a key.
@@ -170,6 +179,17 @@ const std::string& HeadlessWindow::AccessibleText(int id) const {
     return c != nullptr ? c->accessible : kNone;
 }
 
+const std::string& HeadlessWindow::AccessibleDescription(int id) const {
+    static const std::string kNone;
+    const Control* c = Find(id);
+    return c != nullptr ? c->description : kNone;
+}
+
+int HeadlessWindow::Alerts(int id) const {
+    const Control* c = Find(id);
+    return c != nullptr ? c->alerts : 0;
+}
+
 bool HeadlessWindow::TimerRunning(int timer_id) const {
     return std::any_of(timers_.begin(), timers_.end(),
                        [&](const Timer& t) { return t.id == timer_id; });
@@ -216,6 +236,26 @@ void HeadlessWindow::SetAccessibleText(int id, std::string_view utf8) {
     if (Control* c = Find(id)) c->accessible.assign(utf8);
 }
 
+void HeadlessWindow::SetAccessibleDescription(int id, std::string_view utf8) {
+    Log("description", id, 0, utf8);
+    if (Control* c = Find(id)) c->description.assign(utf8);
+}
+
+void HeadlessWindow::RaiseAlert(int id) {
+    Log("alert", id);
+    if (Control* c = Find(id)) ++c->alerts;
+}
+
+std::string HeadlessWindow::ClipboardText() {
+    Log("paste", 0, 0, clipboard_);
+    return clipboard_;
+}
+
+void HeadlessWindow::SetClipboardText(std::string_view utf8) {
+    Log("copy", 0, 0, utf8);
+    clipboard_.assign(utf8);
+}
+
 void HeadlessWindow::SetTimer(int timer_id, int milliseconds) {
     Log("set-timer", timer_id, milliseconds);
     const Timer timer{timer_id, milliseconds, now_ + milliseconds};
@@ -234,9 +274,11 @@ void HeadlessWindow::KillTimer(int timer_id) {
 }
 
 void HeadlessWindow::TrackPopupMenu(std::span<const MenuItem> items, Point screen) {
-    Popup popup{{}, screen};
-    for (const MenuItem& item : items)
+    Popup popup{{}, {}, screen};
+    for (const MenuItem& item : items) {
         popup.items.emplace_back(item.id, item.text);
+        if (item.disabled) popup.disabled.push_back(item.id);
+    }
     popups_.push_back(std::move(popup));
     Log("popup", screen.x, screen.y);
 }
@@ -258,7 +300,7 @@ void HeadlessWindow::EndDialog(int result) {
 }
 
 int HeadlessPlatform::DoModal(const DialogTemplate& t, DialogHandler& handler) {
-    HeadlessWindow window(t, handler, screen);
+    HeadlessWindow window(t, handler, screen, clipboard);
     if (const auto session = sessions_.find(t.id);
         session != sessions_.end() && session->second && !window.Ended())
         session->second(window);

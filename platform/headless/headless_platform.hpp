@@ -1,6 +1,7 @@
 // The platform without a window system: dialogs are built from their templates as controls
-// by id (text, enabled state, focus), timers run on a clock that the host advances, menus and
-// drawing are recorded. tomaro-cli, the tests and the benchmarks host the dialog on it; the
+// by id (text, enabled state, focus), timers run on a clock that the host advances, menus,
+// drawing and what screen readers are told are recorded, and the clipboard is a string the
+// host reads and sets. tomaro-cli, the tests and the benchmarks host the dialog on it; the
 // host plays the part of the user and of the message loop.
 #pragma once
 
@@ -34,8 +35,9 @@ struct Screen {
 struct Call {
     Call(std::string o, int i = 0, int v = 0, std::string_view t = {})
         : op(std::move(o)), id(i), value(v), text(t) {}
-    std::string op;  // enable, focus, text, limit, accessible, set-timer, kill-timer, on-timer,
-                     // popup, system-menu, big-icon, dc, extent, validate, release, end
+    std::string op;  // enable, focus, text, limit, accessible, description, alert, set-timer,
+                     // kill-timer, on-timer, popup, system-menu, big-icon, dc, extent, validate,
+                     // release, end, copy, paste
     int id = 0;
     int value = 0;
     std::string text;
@@ -54,12 +56,15 @@ struct Drawing {
 
 struct Popup {
     std::vector<std::pair<int, std::string>> items;  // id and text; a separator is 0, ""
+    std::vector<int> disabled;                       // ids of the grayed items
     Point at;
 };
 
 class HeadlessWindow final : public DialogWindow {
 public:
-    HeadlessWindow(const DialogTemplate& t, DialogHandler& handler, const Screen& screen);
+    // The clipboard is the platform's, shared by its dialogs.
+    HeadlessWindow(const DialogTemplate& t, DialogHandler& handler, const Screen& screen,
+                   std::string& clipboard);
     ~HeadlessWindow() override;
 
     // What the host does to the dialog, with the platform's default where the handler
@@ -81,7 +86,11 @@ public:
     const std::string& Text(int id) const;
     bool IsEnabled(int id) const;
     int InputLimit(int id) const;
+    // A control's accessible name (the template's, until the program sets one) and
+    // description; how many alerts it raised.
     const std::string& AccessibleText(int id) const;
+    const std::string& AccessibleDescription(int id) const;
+    int Alerts(int id) const;
     int Focus() const { return focus_; }
     bool TimerRunning(int timer_id) const;
     // Milliseconds until the next timer is due, if any runs: how long a host that runs the
@@ -105,6 +114,10 @@ public:
     void SetControlText(int id, std::string_view utf8) override;
     void SetInputLimit(int id, int limit) override;
     void SetAccessibleText(int id, std::string_view utf8) override;
+    void SetAccessibleDescription(int id, std::string_view utf8) override;
+    void RaiseAlert(int id) override;
+    std::string ClipboardText() override;
+    void SetClipboardText(std::string_view utf8) override;
     void SetTimer(int timer_id, int milliseconds) override;
     void KillTimer(int timer_id) override;
     void TrackPopupMenu(std::span<const MenuItem> items, Point screen) override;
@@ -124,6 +137,8 @@ private:
         bool button;  // the rest are static-type: they paint through OnCtlColorStatic
         std::string text;
         std::string accessible;
+        std::string description;
+        int alerts = 0;
         bool enabled = true;
         int input_limit = 0;
         RecordingCanvas drawing;  // what its device context last drew
@@ -146,6 +161,7 @@ private:
 
     DialogHandler& handler_;
     Screen screen_;
+    std::string& clipboard_;
     std::vector<Control> controls_;  // in template order
     int first_id_ = 0;
     std::vector<int> slots_;       // index in controls_ by id - first_id_, or -1
@@ -170,6 +186,7 @@ public:
     using Session = std::function<void(HeadlessWindow&)>;
 
     Screen screen;
+    std::string clipboard;  // plain text, as the system clipboard would hold it
 
     void SetSession(int template_id, Session session) {
         sessions_[template_id] = std::move(session);

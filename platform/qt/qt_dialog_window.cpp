@@ -1,12 +1,16 @@
 #include "platform/qt/qt_dialog_window.hpp"
 
+#include <QAccessible>
 #include <QAction>
+#include <QClipboard>
 #include <QContextMenuEvent>
 #include <QFontMetrics>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QStyle>
 #include <QTimer>
 
 #include "platform/qt/display_widget.hpp"
@@ -15,7 +19,8 @@
 namespace tomaro::platform::qt {
 namespace {
 
-constexpr int kIconPixels = 32;  // an icon static shows the icon at the standard icon size
+constexpr int kIconPixels = 32;     // an icon static shows the icon at the standard icon size
+constexpr int kLineEditMargin = 2;  // QLineEdit's own space between its frame and its text
 
 QString FromUtf8(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -100,10 +105,12 @@ void QtDialogWindow::CreateControl(const ControlTemplate& c) {
             // button is auto-default; the template's default button alone is the default.
             button->setAutoDefault(false);
             button->setDefault(c.kind == ControlKind::DefaultPushButton);
-            button->setAccessibleName(WithoutMnemonics(text));
             button->setFocusPolicy(focus);
             if (c.id != kNoId)
-                connect(button, &QPushButton::clicked, this, [this, id = c.id] { Command(id); });
+                connect(button, &QPushButton::clicked, this, [this, id = c.id] {
+                    ShowKeyboardFocus();  // the click moved the focus; it stays shown
+                    Command(id);
+                });
             widget = button;
             break;
         }
@@ -146,6 +153,11 @@ void QtDialogWindow::CreateControl(const ControlTemplate& c) {
 
     widget->setGeometry(place);
     if (display) display->ResizeImage();
+    if (!c.accessibleName.empty()) {
+        widget->setAccessibleName(FromUtf8(c.accessibleName));
+    } else if (c.IsButton()) {
+        widget->setAccessibleName(WithoutMnemonics(text));
+    }
     widget->lower();  // the template's first control is the top of the z-order
     if (c.disabled) widget->setEnabled(false);
     if (static_type) widget->installEventFilter(this);
@@ -168,6 +180,7 @@ void QtDialogWindow::FocusFirstTabStop() {
     for (const ControlTemplate& c : template_.controls) {
         if (!c.tabStop || c.id == kNoId) continue;
         if (QWidget* widget = Control(c.id); widget && widget->isEnabled()) {
+            ShowKeyboardFocus();
             widget->setFocus(Qt::OtherFocusReason);
             return;
         }
@@ -188,7 +201,16 @@ void QtDialogWindow::EnableControl(int id, bool enabled) {
 
 // Qt's own rules apply: a disabled widget does not take the focus.
 void QtDialogWindow::SetFocus(int id) {
+    ShowKeyboardFocus();
     if (QWidget* widget = Control(id)) widget->setFocus(Qt::OtherFocusReason);
+}
+
+// The dialog is used from the keyboard, so the style draws the focused button's focus frame
+// (Qt draws it only after a keyboard focus change, and a click clears that state).
+void QtDialogWindow::ShowKeyboardFocus() {
+    if (testAttribute(Qt::WA_KeyboardFocusChange)) return;
+    setAttribute(Qt::WA_KeyboardFocusChange);
+    if (QWidget* focused = focusWidget()) focused->update();
 }
 
 std::string QtDialogWindow::ControlText(int id) {
@@ -205,11 +227,21 @@ void QtDialogWindow::SetControlText(int id, std::string_view utf8) {
     if (auto* edit = qobject_cast<QLineEdit*>(widget)) {
         edit->setText(text);
         edit->setCursorPosition(0);  // a text too long for the field shows its beginning
+        ShowWholeTextIfCut(*edit);
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
         button->setText(text);
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(text);
     }
+}
+
+// A text wider than its field is still there to read whole: in its tooltip (the accessible
+// value of a line edit is its whole text anyway).
+void QtDialogWindow::ShowWholeTextIfCut(QLineEdit& edit) {
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, &edit);
+    const int room = edit.contentsRect().width() - 2 * (frame + kLineEditMargin);
+    const bool cut = edit.fontMetrics().horizontalAdvance(edit.text()) > room;
+    edit.setToolTip(cut ? edit.text() : QString());
 }
 
 // Only kept: QLineEdit::setMaxLength would also cut the texts the program sets (the kind
@@ -219,8 +251,43 @@ void QtDialogWindow::SetInputLimit(int id, int limit) {
     input_limits_.insert(id, limit);
 }
 
+// Set only on a change: each change is announced.
 void QtDialogWindow::SetAccessibleText(int id, std::string_view utf8) {
-    if (QWidget* widget = Control(id)) widget->setAccessibleName(FromUtf8(utf8));
+    QWidget* widget = Control(id);
+    const QString name = FromUtf8(utf8);
+    if (widget && widget->accessibleName() != name) widget->setAccessibleName(name);
+}
+
+void QtDialogWindow::SetAccessibleDescription(int id, std::string_view utf8) {
+    QWidget* widget = Control(id);
+    const QString description = FromUtf8(utf8);
+    if (widget && widget->accessibleDescription() != description)
+        widget->setAccessibleDescription(description);
+}
+
+// Qt's bridge to the Linux accessibility bus passes no alert event on, so the message is
+// also shown to screen readers as an alert of its own: an invisible alert object that
+// appears with the message as its name, which they announce.
+void QtDialogWindow::RaiseAlert(int id) {
+    QWidget* widget = Control(id);
+    if (!widget) return;
+    QAccessibleEvent alert(widget, QAccessible::Alert);
+    QAccessible::updateAccessibility(&alert);
+    if (!alert_) {
+        alert_ = new AlertWidget(this);
+        alert_->setGeometry(0, 0, 0, 0);
+    }
+    alert_->hide();
+    alert_->setAccessibleName(FromUtf8(ControlText(id)));
+    alert_->show();
+}
+
+std::string QtDialogWindow::ClipboardText() {
+    return QGuiApplication::clipboard()->text().toStdString();
+}
+
+void QtDialogWindow::SetClipboardText(std::string_view utf8) {
+    QGuiApplication::clipboard()->setText(FromUtf8(utf8));
 }
 
 void QtDialogWindow::SetTimer(int timer_id, int milliseconds) {
@@ -249,7 +316,9 @@ void QtDialogWindow::TrackPopupMenu(std::span<const MenuItem> items, Point scree
         if (item.separator()) {
             menu.addSeparator();
         } else {
-            menu.addAction(FromUtf8(item.text))->setData(item.id);  // "&" marks the mnemonic
+            QAction* action = menu.addAction(FromUtf8(item.text));  // "&" marks the mnemonic
+            action->setData(item.id);
+            action->setEnabled(!item.disabled);
         }
     }
     const QAction* chosen = menu.exec(QPoint(screen.x, screen.y));
@@ -293,6 +362,9 @@ void QtDialogWindow::EndDialog(int result) {
 
 bool QtDialogWindow::event(QEvent* event) {
     const bool handled = QDialog::event(event);
+    // Showing and activating the window forget how the focus last moved; it is shown still.
+    if (event->type() == QEvent::Show || event->type() == QEvent::WindowActivate)
+        ShowKeyboardFocus();
     if (event->type() == QEvent::WindowActivate) handler_.OnActivate(true);
     if (event->type() == QEvent::WindowDeactivate) handler_.OnActivate(false);
     return handled;

@@ -9,11 +9,20 @@
 
 #include "platform/platform.hpp"
 
+class QLineEdit;
 class QTimer;
 
 namespace tomaro::platform::qt {
 
 class DisplayWidget;
+
+// What screen readers see as an alert: no pixels, a name, and its appearance.
+class AlertWidget final : public QWidget {
+    Q_OBJECT
+
+public:
+    using QWidget::QWidget;
+};
 
 class QtDialogWindow final : public QDialog, public DialogWindow {
     Q_OBJECT
@@ -49,6 +58,10 @@ public:
     void SetControlText(int id, std::string_view utf8) override;
     void SetInputLimit(int id, int limit) override;
     void SetAccessibleText(int id, std::string_view utf8) override;
+    void SetAccessibleDescription(int id, std::string_view utf8) override;
+    void RaiseAlert(int id) override;
+    std::string ClipboardText() override;
+    void SetClipboardText(std::string_view utf8) override;
     void SetTimer(int timer_id, int milliseconds) override;
     void KillTimer(int timer_id) override;
     void TrackPopupMenu(std::span<const MenuItem> items, Point screen) override;
@@ -72,6 +85,8 @@ protected:
 
 private:
     void CreateControl(const ControlTemplate& c);
+    void ShowKeyboardFocus();
+    void ShowWholeTextIfCut(QLineEdit& edit);
 
     const DialogTemplate& template_;
     DialogHandler& handler_;
@@ -79,6 +94,7 @@ private:
     QHash<int, QWidget*> controls_;
     std::map<int, std::unique_ptr<QTimer>> timers_;
     QHash<int, int> input_limits_;
+    AlertWidget* alert_ = nullptr;  // made at the first alert
 };
 
 }  // namespace tomaro::platform::qt

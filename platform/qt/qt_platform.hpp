@@ -40,6 +40,8 @@ protected:
     bool eventFilter(QObject* receiver, QEvent* event) override;
 
 private:
+    static bool DisabledControlMenu(QtDialogWindow& dialog, QObject* receiver, QEvent* event);
+
     std::vector<QtDialogWindow*> running_;
     KeyboardLayout layout_;
 };

@@ -183,8 +183,8 @@ void DrawDialog(WINDOW* w, const DialogTemplate& t, const headless::HeadlessWind
     }
 }
 
-void DrawMenu(WINDOW* w, std::span<const std::pair<int, std::string>> items, int selected,
-              const CellRect& box) {
+void DrawMenu(WINDOW* w, const headless::Popup& popup, int selected, const CellRect& box) {
+    const auto& items = popup.items;
     DrawBox(w, box, A_NORMAL);
     const int left = box.col + 1;
     const int right = box.col + box.cols - 1;
@@ -197,7 +197,9 @@ void DrawMenu(WINDOW* w, std::span<const std::pair<int, std::string>> items, int
             PutRun(w, row, right, 1, WACS_RTEE, A_NORMAL);
             continue;
         }
-        const attr_t attrs = i == selected ? A_REVERSE : A_NORMAL;
+        const bool grayed =
+            std::find(popup.disabled.begin(), popup.disabled.end(), id) != popup.disabled.end();
+        const attr_t attrs = (i == selected ? A_REVERSE : A_NORMAL) | (grayed ? A_DIM : A_NORMAL);
         PutRun(w, row, left, right - left, BlankCell(), attrs);
         const ShownText shown = WithoutMnemonics(text);
         PutText(w, row, left + 1, shown.text, left, right, attrs);

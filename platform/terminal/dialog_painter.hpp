@@ -17,9 +17,8 @@ namespace tomaro::platform::terminal {
 void DrawDialog(WINDOW* w, const DialogTemplate& t, const headless::HeadlessWindow& window,
                 const Placement& placement);
 
-// selected: the highlighted item's index, -1 for none.
-void DrawMenu(WINDOW* w, std::span<const std::pair<int, std::string>> items, int selected,
-              const CellRect& box);
+// selected: the highlighted item's index, -1 for none. Grayed items are drawn dim.
+void DrawMenu(WINDOW* w, const headless::Popup& popup, int selected, const CellRect& box);
 
 // The one line a terminal too small for the dialog shows.
 void DrawTooSmall(WINDOW* w, ScreenSize needed, ScreenSize screen);

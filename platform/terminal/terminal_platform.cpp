@@ -28,13 +28,21 @@ Rect DisplayClientRect(const DialogTemplate& t) {
     return {};
 }
 
-// The next item from `from` in a direction, passing over separators; -1 if there is none.
+// Separators and grayed items cannot be chosen.
+bool Choosable(const headless::Popup& popup, int item) {
+    if (item < 0 || item >= static_cast<int>(popup.items.size())) return false;
+    const int id = popup.items[static_cast<std::size_t>(item)].first;
+    return id != 0 &&
+           std::find(popup.disabled.begin(), popup.disabled.end(), id) == popup.disabled.end();
+}
+
+// The next choosable item from `from` in a direction; -1 if there is none.
 int NextItem(const headless::Popup& popup, int from, int step) {
     const int count = static_cast<int>(popup.items.size());
     int i = from;
     for (int tried = 0; tried < count; ++tried) {
         i = i < 0 ? (step > 0 ? 0 : count - 1) : (i + step + count) % count;
-        if (popup.items[static_cast<std::size_t>(i)].first != 0) return i;
+        if (Choosable(popup, i)) return i;
     }
     return -1;
 }
@@ -43,7 +51,7 @@ int ItemOfMnemonic(const headless::Popup& popup, int code) {
     if (code <= 0 || code >= 128) return -1;
     for (std::size_t i = 0; i < popup.items.size(); ++i) {
         const char m = WithoutMnemonics(popup.items[i].second).mnemonic;
-        if (popup.items[i].first != 0 && m != 0 &&
+        if (Choosable(popup, static_cast<int>(i)) && m != 0 &&
             std::toupper(static_cast<unsigned char>(m)) == std::toupper(code))
             return static_cast<int>(i);
     }
@@ -87,7 +95,7 @@ int TerminalPlatform::DoModal(const DialogTemplate& t, DialogHandler& handler) {
     const CellRect anchor = open_.empty() ? placement.box : Anchor();
     screen.client_origin = PointOfCell(placement.client.col, placement.client.row, anchor);
 
-    headless::HeadlessWindow window(t, handler, screen);
+    headless::HeadlessWindow window(t, handler, screen, clipboard_);
     OpenDialog& dialog = open_.emplace_back(OpenDialog{&t, &window, Now(), 0});
     while (!window.Ended()) {
         if (Quitting()) {
@@ -143,7 +151,7 @@ void TerminalPlatform::Draw() {
             DrawDialog(stdscr, *d.t, *d.window, PlaceDialog(*d.t, Screen()));
         if (menu_) {
             const headless::Popup& popup = *menu_->popup;
-            DrawMenu(stdscr, popup.items, menu_->selected,
+            DrawMenu(stdscr, popup, menu_->selected,
                      MenuBox(popup.items, popup.at, Anchor(), Screen()));
         }
     }
@@ -201,7 +209,7 @@ std::optional<int> TerminalPlatform::TrackPopupMenu(const headless::Popup& popup
         const Input input = Wait();
         int& selected = menu_->selected;
         const auto choose = [&](int item) {
-            if (item >= 0) chosen = popup.items[static_cast<std::size_t>(item)].first;
+            if (Choosable(popup, item)) chosen = popup.items[static_cast<std::size_t>(item)].first;
             open = false;
         };
         switch (input.kind) {
@@ -227,9 +235,7 @@ std::optional<int> TerminalPlatform::TrackPopupMenu(const headless::Popup& popup
                 // Either button picks an item; a press elsewhere closes the menu.
                 const CellRect box = MenuBox(popup.items, popup.at, Anchor(), Screen());
                 const int item = input.row - box.row - 1;
-                const bool on_item = box.Contains(input.col, input.row) && item >= 0 &&
-                                     item < static_cast<int>(popup.items.size()) &&
-                                     popup.items[static_cast<std::size_t>(item)].first != 0;
+                const bool on_item = box.Contains(input.col, input.row) && Choosable(popup, item);
                 if (on_item)
                     choose(item);
                 else if (!box.Contains(input.col, input.row))

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <deque>
 #include <optional>
+#include <string>
 
 #include "platform/headless/headless_platform.hpp"
 #include "platform/terminal/screen_layout.hpp"
@@ -55,6 +56,8 @@ private:
     std::deque<OpenDialog> open_;  // bottom to top; references stay valid as it grows
     std::optional<OpenMenu> menu_;
     bool quit_ = false;
+    // Copy and Paste within the program: a terminal offers no clipboard it can read back.
+    std::string clipboard_;
     std::chrono::steady_clock::time_point start_;
 };
 

@@ -1,7 +1,17 @@
 #include "platform/win32/win32_dialog_window.hpp"
 
+#include <commctrl.h>
+#include <initguid.h>
+#include <oleacc.h>
+
+#include <cstring>
+
 namespace tomaro::platform::win32 {
 namespace {
+
+constexpr wchar_t kEditClass[] = L"Edit";
+constexpr DWORD kClientObject =
+    static_cast<DWORD>(OBJID_CLIENT);  // a LONG; the service takes a DWORD
 
 std::wstring WindowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
@@ -59,6 +69,70 @@ void GdiDeviceContext::Validate() {
     ValidateRect(control_, nullptr);
 }
 
+Win32DialogWindow::~Win32DialogWindow() {
+    if (accessible_properties_) accessible_properties_->Release();
+    if (tooltip_) DestroyWindow(tooltip_);
+}
+
+void Win32DialogWindow::Prepare(const DialogTemplate& t) {
+    tooltip_ = CreateWindowExW(0, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
+                               nullptr, instance_, nullptr);
+    for (const ControlTemplate& c : t.controls) {
+        HWND control = GetDlgItem(hwnd_, c.id);
+        if (!control) continue;
+        if (!c.accessibleName.empty())
+            SetAccessibleProperty(control, PROPID_ACC_NAME, c.accessibleName);
+        if (c.kind == ControlKind::ReadOnlyField && tooltip_) {
+            TTTOOLINFOW tool{};
+            tool.cbSize = sizeof tool;
+            tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+            tool.hwnd = hwnd_;
+            tool.uId = reinterpret_cast<UINT_PTR>(control);
+            tool.lpszText = const_cast<wchar_t*>(L"");
+            SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
+    SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+}
+
+bool Win32DialogWindow::SetAccessibleProperty(HWND control, const GUID& property,
+                                              std::string_view utf8) {
+    if (!accessible_properties_ &&
+        FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                IID_IAccPropServices,
+                                reinterpret_cast<void**>(&accessible_properties_)))) {
+        accessible_properties_ = nullptr;
+        return false;
+    }
+    const std::wstring text = Widen(utf8);
+    return SUCCEEDED(accessible_properties_->SetHwndPropStr(control, kClientObject, CHILDID_SELF,
+                                                            property, text.c_str()));
+}
+
+// A text wider than its field is still there to read whole, in the field's tooltip (its
+// accessible value is its whole text anyway).
+void Win32DialogWindow::ShowWholeTextIfCut(HWND field) {
+    if (!tooltip_) return;
+    const std::wstring text = WindowText(field);
+    RECT room{};
+    SendMessageW(field, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&room));
+    HDC dc = GetDC(field);
+    const HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(field, WM_GETFONT, 0, 0)));
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(field, dc);
+    std::wstring tip = extent.cx > room.right - room.left ? text : std::wstring();
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = hwnd_;
+    tool.uId = reinterpret_cast<UINT_PTR>(field);
+    tool.lpszText = tip.data();
+    SendMessageW(tooltip_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+}
+
 void Win32DialogWindow::EnableControl(int id, bool enabled) {
     if (HWND control = GetDlgItem(hwnd_, id)) EnableWindow(control, enabled ? TRUE : FALSE);
 }
@@ -78,7 +152,12 @@ std::string Win32DialogWindow::ControlText(int id) {
 }
 
 void Win32DialogWindow::SetControlText(int id, std::string_view utf8) {
-    if (HWND control = GetDlgItem(hwnd_, id)) SetWindowTextW(control, Widen(utf8).c_str());
+    HWND control = GetDlgItem(hwnd_, id);
+    if (!control) return;
+    SetWindowTextW(control, Widen(utf8).c_str());
+    wchar_t kind[8] = {};
+    GetClassNameW(control, kind, 8);
+    if (lstrcmpiW(kind, kEditClass) == 0) ShowWholeTextIfCut(control);
 }
 
 // EM_LIMITTEXT bounds what the user types; texts the program sets may be longer.
@@ -97,6 +176,50 @@ void Win32DialogWindow::SetAccessibleText(int id, std::string_view utf8) {
     DefWindowProcW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
+// The description goes where screen readers read it (the accessibility property service),
+// and its change is announced.
+void Win32DialogWindow::SetAccessibleDescription(int id, std::string_view utf8) {
+    HWND control = GetDlgItem(hwnd_, id);
+    if (control && SetAccessibleProperty(control, PROPID_ACC_DESCRIPTION, utf8))
+        NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void Win32DialogWindow::RaiseAlert(int id) {
+    if (HWND control = GetDlgItem(hwnd_, id))
+        NotifyWinEvent(EVENT_SYSTEM_ALERT, control, OBJID_CLIENT, CHILDID_SELF);
+}
+
+std::string Win32DialogWindow::ClipboardText() {
+    if (!OpenClipboard(hwnd_)) return {};
+    std::string text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            text = Narrow(chars);
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+void Win32DialogWindow::SetClipboardText(std::string_view utf8) {
+    const std::wstring text = Widen(utf8);
+    const std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (!data) return;
+    if (void* target = GlobalLock(data)) {
+        std::memcpy(target, text.c_str(), bytes);
+        GlobalUnlock(data);
+    }
+    if (!OpenClipboard(hwnd_)) {
+        GlobalFree(data);
+        return;
+    }
+    EmptyClipboard();
+    if (!SetClipboardData(CF_UNICODETEXT, data)) GlobalFree(data);  // else the system owns it
+    CloseClipboard();
+}
+
 void Win32DialogWindow::SetTimer(int timer_id, int milliseconds) {
     ::SetTimer(hwnd_, static_cast<UINT_PTR>(timer_id), static_cast<UINT>(milliseconds), nullptr);
 }
@@ -112,7 +235,9 @@ void Win32DialogWindow::TrackPopupMenu(std::span<const MenuItem> items, Point sc
         if (item.separator()) {
             AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
         } else {
-            AppendMenuW(menu, MF_STRING, static_cast<UINT_PTR>(item.id), Widen(item.text).c_str());
+            const UINT state = item.disabled ? MF_GRAYED : MF_ENABLED;
+            AppendMenuW(menu, MF_STRING | state, static_cast<UINT_PTR>(item.id),
+                        Widen(item.text).c_str());
         }
     }
     // The chosen command goes to the first window up the parent chain that is not a child.

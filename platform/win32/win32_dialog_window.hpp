@@ -8,6 +8,9 @@
 
 #include "platform/platform.hpp"
 #include "platform/win32/windows_api.hpp"
+#include "resources/dialog_template.hpp"
+
+struct IAccPropServices;  // <oleacc.h>
 
 namespace tomaro::platform::win32 {
 
@@ -36,6 +39,14 @@ private:
 class Win32DialogWindow final : public DialogWindow {
 public:
     Win32DialogWindow(HWND dialog, HINSTANCE instance) : hwnd_(dialog), instance_(instance) {}
+    ~Win32DialogWindow() override;
+    Win32DialogWindow(const Win32DialogWindow&) = delete;
+    Win32DialogWindow& operator=(const Win32DialogWindow&) = delete;
+
+    // Once the controls exist: the names the template gives them for screen readers, the
+    // readout's tooltip, and the focus indication shown from the start (the key map takes
+    // every key, so the dialog never sees the keyboard use that would show it).
+    void Prepare(const DialogTemplate& t);
 
     HWND hwnd() const { return hwnd_; }
     // The icon given by SetBigIcon, or null: what a minimised window shows and drags.
@@ -50,6 +61,10 @@ public:
     void SetControlText(int id, std::string_view utf8) override;
     void SetInputLimit(int id, int limit) override;
     void SetAccessibleText(int id, std::string_view utf8) override;
+    void SetAccessibleDescription(int id, std::string_view utf8) override;
+    void RaiseAlert(int id) override;
+    std::string ClipboardText() override;
+    void SetClipboardText(std::string_view utf8) override;
     void SetTimer(int timer_id, int milliseconds) override;
     void KillTimer(int timer_id) override;
     void TrackPopupMenu(std::span<const MenuItem> items, Point screen) override;
@@ -62,8 +77,15 @@ public:
     void EndDialog(int result) override;
 
 private:
+    // Sets a string property of a control as screen readers read it; false where the
+    // system offers no way to (Wine may not).
+    bool SetAccessibleProperty(HWND control, const GUID& property, std::string_view utf8);
+    void ShowWholeTextIfCut(HWND field);
+
     HWND hwnd_;
     HINSTANCE instance_;
+    IAccPropServices* accessible_properties_ = nullptr;
+    HWND tooltip_ = nullptr;
     HICON big_icon_ = nullptr;
     bool painted_minimised_ = false;
 };

@@ -1,5 +1,6 @@
 #include "platform/win32/win32_platform.hpp"
 
+#include <objbase.h>
 #include <windowsx.h>
 
 namespace tomaro::platform::win32 {
@@ -7,6 +8,7 @@ namespace tomaro::platform::win32 {
 // One dialog from DoModal to its end. The window exists from WM_INITDIALOG on.
 struct Win32Platform::Running {
     Win32Platform& platform;
+    const DialogTemplate& dialog_template;
     DialogHandler& handler;
     std::unique_ptr<Win32DialogWindow> window;
 };
@@ -47,17 +49,20 @@ INT_PTR Answer(HWND dialog, LRESULT result) {
 
 Win32Platform::Win32Platform(HINSTANCE instance) : instance_(instance) {
     t_platform = this;
+    // The accessibility property service is a COM object.
+    com_ = SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED));
     filter_ = SetWindowsHookExW(WH_MSGFILTER, MessageFilter, nullptr, GetCurrentThreadId());
 }
 
 Win32Platform::~Win32Platform() {
     if (filter_) UnhookWindowsHookEx(filter_);
+    if (com_) CoUninitialize();
     if (t_platform == this) t_platform = nullptr;
 }
 
 int Win32Platform::DoModal(const DialogTemplate& t, DialogHandler& handler) {
     const Win32DialogWindow* owner = RunningDialog();
-    running_.push_back(std::make_unique<Running>(Running{*this, handler, nullptr}));
+    running_.push_back(std::make_unique<Running>(Running{*this, t, handler, nullptr}));
     const INT_PTR result =
         DialogBoxParamW(instance_, MAKEINTRESOURCEW(t.id), owner ? owner->hwnd() : nullptr,
                         DialogProc, reinterpret_cast<LPARAM>(running_.back().get()));
@@ -77,6 +82,7 @@ INT_PTR CALLBACK Win32Platform::DialogProc(HWND dialog, UINT message, WPARAM wpa
         auto* running = reinterpret_cast<Running*>(lparam);
         SetWindowLongPtrW(dialog, DWLP_USER, lparam);
         running->window = std::make_unique<Win32DialogWindow>(dialog, running->platform.instance_);
+        running->window->Prepare(running->dialog_template);
         RECT before{};
         GetWindowRect(dialog, &before);
         const bool focus_first = running->handler.OnInitDialog(*running->window);
@@ -138,9 +144,10 @@ INT_PTR CALLBACK Win32Platform::DialogProc(HWND dialog, UINT message, WPARAM wpa
 }
 
 // Where the handler sees keys first, ahead of the dialog's own keyboard handling: the dialog
-// manager's loop offers every message to this filter before IsDialogMessage and dispatch. A key-down bound for the running dialog
-// or one of its controls becomes WM_CHAR to the dialog, sent at once; taken, it is neither
-// translated nor dispatched. System key-downs (Alt, F10) are left alone.
+// manager's loop offers every message to this filter before IsDialogMessage and dispatch. A
+// key-down bound for the running dialog or one of its controls becomes WM_CHAR to the dialog, sent
+// at once; taken, it is neither translated nor dispatched. System key-downs (Alt, F10) are left
+// alone.
 LRESULT CALLBACK Win32Platform::MessageFilter(int code, WPARAM wparam, LPARAM lparam) {
     if (code == MSGF_DIALOGBOX && t_platform) {
         const auto* msg = reinterpret_cast<const MSG*>(lparam);

@@ -36,6 +36,7 @@ private:
 
     HINSTANCE instance_;
     HHOOK filter_ = nullptr;
+    bool com_ = false;
     std::vector<std::unique_ptr<Running>> running_;
 };
 

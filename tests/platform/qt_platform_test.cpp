@@ -154,7 +154,8 @@ TEST_F(QtPlatformTest, ControlKindsStylesAndWindowButtonsFollowTheTemplate) {
                 EXPECT_FALSE(b->autoDefault());
                 EXPECT_FALSE(b->isDefault());
                 EXPECT_EQ(b->text().toStdString(), c.text);
-                EXPECT_EQ(b->accessibleName().toStdString(), c.text);
+                EXPECT_EQ(b->accessibleName().toStdString(),
+                          c.accessibleName.empty() ? c.text : c.accessibleName);
                 EXPECT_EQ(b->focusPolicy(), c.id == IDC_EQUALS ? Qt::StrongFocus : Qt::ClickFocus);
                 break;
             }
@@ -163,6 +164,7 @@ TEST_F(QtPlatformTest, ControlKindsStylesAndWindowButtonsFollowTheTemplate) {
                 ASSERT_NE(e, nullptr);
                 EXPECT_TRUE(e->isReadOnly());
                 EXPECT_TRUE(e->alignment() & Qt::AlignRight);
+                EXPECT_EQ(e->accessibleName().toStdString(), c.accessibleName);
                 break;
             }
             case ControlKind::WhiteFrame:

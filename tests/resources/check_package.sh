@@ -71,7 +71,8 @@ expect_depends libc6
 expect_depends libstdc++6
 expect_depends libncursesw6
 if [ "$window" = 1 ]; then
-    for p in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-ipafont-gothic; do
+    for p in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-ipafont-gothic \
+        qt6-translations-l10n; do
         expect_depends "$p"
     done
 fi

@@ -125,9 +125,11 @@ TEST(Win32Styles, MeaningsOutsideTheTemplatesGiveTheirBits) {
 TEST(ResourceScript, MenuStringIconVersionAndManifest) {
     const std::string script = ResourceScript();
     EXPECT_EQ(Block(script, "103 MENU"),
-              (std::vector<std::string>{"BEGIN", "    POPUP \"\"", "    BEGIN",
-                                        "        MENUITEM \"バージョン情報(&A)\", 32775",
-                                        "        MENUITEM \"終了(&X)\", 32774", "    END"}));
+              (std::vector<std::string>{
+                  "BEGIN", "    POPUP \"\"", "    BEGIN", "        MENUITEM \"コピー(&C)\", 32776",
+                  "        MENUITEM \"貼り付け(&P)\", 32777", "        MENUITEM SEPARATOR",
+                  "        MENUITEM \"バージョン情報(&A)\", 32775",
+                  "        MENUITEM \"終了(&X)\", 32774", "    END"}));
     EXPECT_EQ(Block(script, "STRINGTABLE"),
               (std::vector<std::string>{"BEGIN", "    101 \"このソフトのバージョン情報(&A)...\""}));
 

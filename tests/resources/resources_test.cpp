@@ -343,15 +343,19 @@ TEST(Strings, OnlyTheAboutItemIsInTheTable) {
         EXPECT_EQ(LoadString(id), "") << id;
 }
 
-TEST(ContextMenu, OffersAboutThenExit) {
+TEST(ContextMenu, OffersCopyPasteThenAboutAndExit) {
     const auto items = ContextMenuPopup();
-    ASSERT_EQ(items.size(), 2u);
-    EXPECT_EQ(items[0].id, 32775);
-    EXPECT_EQ(items[0].text, "バージョン情報(&A)");
-    EXPECT_EQ(items[1].id, 32774);
-    EXPECT_EQ(items[1].text, "終了(&X)");
-    EXPECT_FALSE(items[0].separator());
-    EXPECT_FALSE(items[1].separator());
+    const std::vector<std::pair<int, std::string_view>> expected = {{32776, "コピー(&C)"},
+                                                                    {32777, "貼り付け(&P)"},
+                                                                    {0, ""},
+                                                                    {32775, "バージョン情報(&A)"},
+                                                                    {32774, "終了(&X)"}};
+    ASSERT_EQ(items.size(), expected.size());
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        EXPECT_EQ(std::make_pair(items[i].id, items[i].text), expected[i]);
+        EXPECT_EQ(items[i].separator(), expected[i].first == 0);
+        EXPECT_FALSE(items[i].disabled);
+    }
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "shell/button_commands.hpp"
 #include "shell/calc_app.hpp"
 #include "shell/key_map.hpp"
+#include "shell/pasted_number.hpp"
 #include "tests/support/button_words.hpp"
 #include "tests/support/fake_platform.hpp"
 #include "tests/support/key_replay.hpp"
@@ -117,9 +118,9 @@ TEST(CalcDialogStartUp, InitialisesInOrderWithOrWithoutASystemMenu) {
             for (const auto& c : w.Calls())
                 if (std::find(first_seen.begin(), first_seen.end(), c.op) == first_seen.end())
                     first_seen.push_back(c.op);
-            std::vector<std::string> expected = {"limit",      "big-icon",   "dc",       "extent",
-                                                 "release",    "kill-timer", "validate", "text",
-                                                 "accessible", "enable"};
+            std::vector<std::string> expected = {"limit",      "big-icon",    "dc",       "extent",
+                                                 "release",    "kill-timer",  "validate", "text",
+                                                 "accessible", "description", "enable"};
             if (system_menu) expected.insert(expected.begin() + 1, "system-menu");
             EXPECT_EQ(first_seen, expected);
             EXPECT_EQ(w.Calls().front(), (testing::Call{"limit", IDC_KIND, 3}));
@@ -319,6 +320,7 @@ TEST(CalcDialogNotice, ShowsInTheReadoutAndStartsTheTimer) {
             const std::size_t mark = w.Calls().size();
             Click(w, c.keys);
             EXPECT_EQ(w.Text(IDC_READOUT), c.notice);
+            EXPECT_EQ(w.Alerts(IDC_READOUT), 1);
             std::vector<testing::Call> last_two;
             for (const auto& call : std::span(w.Calls()).subspan(mark))
                 if (call.op == "kill-timer" || call.op == "set-timer") last_two.push_back(call);
@@ -454,12 +456,78 @@ TEST(CalcDialogMenus, ContextMenuAtThePointerOrBesideTheClientOrigin) {
         calc.Run([&](FakeDialogWindow& w) {
             w.handler().OnContextMenu(c.asked);
             ASSERT_EQ(w.Popups().size(), 1u);
-            const std::vector<std::pair<int, std::string>> items = {{32775, "バージョン情報(&A)"},
+            const std::vector<std::pair<int, std::string>> items = {{32776, "コピー(&C)"},
+                                                                    {32777, "貼り付け(&P)"},
+                                                                    {0, ""},
+                                                                    {32775, "バージョン情報(&A)"},
                                                                     {32774, "終了(&X)"}};
             EXPECT_EQ(w.Popups()[0].items, items);
+            EXPECT_EQ(w.Popups()[0].disabled, std::vector<int>{});
             EXPECT_EQ(w.Popups()[0].at, c.shown) << c.asked.x << ',' << c.asked.y;
         });
     }
+}
+
+// Copy puts the displayed value on the clipboard in full; Paste keys it back as a new operand,
+// in the very state the keys named in `keyed_as` give.
+TEST(CalcDialogMenus, CopyThenPasteEntersTheValueTheDisplayShowed) {
+    constexpr std::string_view kLongRecurring = "9 7 BAR 1 = = =";  // 1/97: 96 digits recur
+    const std::string one_97th =
+        "0.{010309278350515463917525773195876288659793814432989690721649484536082474226804123711340"
+        "206185567}";
+    struct Case {
+        std::string keys;
+        std::string copied;
+        std::string keyed_as;
+    };
+    const Case cases[] = {
+        {"3 BAR 2 + 6 BAR 1 =", "5/6", "AC 6 BAR 5"},
+        {"3 BAR 2 + 6 BAR 1 = =", "0 5/6", "AC 6 BAR 5"},
+        {"3 BAR 2 + 6 BAR 1 = = =", "0.8{3}", "AC 6 BAR 5"},
+        {"3 BAR 2 + 6 BAR 1 = = = =", "1", "AC 1"},  // 5/6 shown rounded
+        {"3 BAR 7 NEG + 0 = =", "-2 1/3", "AC 3 BAR 7 NEG"},
+        {"3 BAR 2 NEG", "-2/3", "CE 3 BAR 2 NEG"},
+        {"1 2 3 4 5 6 7 +", "1234567", "1 2 3 4 5 6 7"},
+        {"1 . 5 0", "1.50", "CE 1 . 5 0"},
+        {std::string(kLongRecurring), one_97th, "AC 9 7 BAR 1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.keys);
+        Calculator calc;
+        calc.Run([&](FakeDialogWindow& w) {
+            Click(w, c.keys);
+            w.Command(ID_MENU_COPY);
+            EXPECT_EQ(calc.platform.clipboard, c.copied);
+            w.Command(ID_MENU_PASTE);
+            EXPECT_EQ(Describe(calc.dialog), Describe(Expected(c.keys + " " + c.keyed_as)));
+        });
+    }
+}
+
+// Copy is grayed while the error display is up, Paste while the keypad is locked; text that
+// is no number the keypad can enter changes nothing but the readout's notice.
+TEST(CalcDialogMenus, NothingToCopyOrPasteIsRefused) {
+    Calculator calc;
+    calc.Run([&](FakeDialogWindow& w) {
+        Click(w, kOverflow);
+        calc.platform.clipboard = "before";
+        w.handler().OnContextMenu({1, 1});
+        EXPECT_EQ(w.Popups().back().disabled, (std::vector<int>{ID_MENU_COPY, ID_MENU_PASTE}));
+        w.Command(ID_MENU_COPY);
+        w.Command(ID_MENU_PASTE);
+        EXPECT_EQ(calc.platform.clipboard, "before");
+        EXPECT_EQ(Describe(calc.dialog), Describe(Expected(kOverflow)));
+
+        Click(w, "AC 1 2");
+        calc.platform.clipboard = "12 apples";
+        w.Command(ID_MENU_PASTE);
+        EXPECT_EQ(w.Text(IDC_READOUT), kNoticePasteRefused);
+        EXPECT_EQ(w.Alerts(IDC_READOUT), 1);
+        calc.platform.clipboard = "1234567890123456789";  // one digit beyond the keypad
+        w.Command(ID_MENU_PASTE);
+        w.ExpireTimer(IDT_NOTICE);
+        EXPECT_EQ(Describe(calc.dialog), Describe(Expected(std::string(kOverflow) + " AC 1 2")));
+    });
 }
 
 TEST(CalcDialogMenus, ExitEndsWith2AndOkAndCancelTakeThePlatformPath) {

@@ -1,9 +1,11 @@
 // The calculator window end to end on Qt: clicks and key presses reach the dialog's logic by
 // the window system's path, and the fields, the focus, the enabled states, the menus, the
 // About box and the notice timer show what the logic asked for.
+#include <QClipboard>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
+#include <QRegularExpression>
 #include <QSignalSpy>
 
 #include "tests/platform/qt/calc_window.hpp"
@@ -19,7 +21,9 @@ constexpr std::string_view kOverflow = "9 9 9 9 9 9 9 9 9 9 * 9 9 9 9 9 9 9 9 9 
 constexpr int kLockOrder[] = {1016, 1015, 1005, 1007, 1008, 1009, 1010, 1011, 1012,
                               1013, 1014, 1017, 1018, 1019, 1020, 1021, 1022, 1023,
                               1034, 1032, 1031, 1030, 1029, 1025, 1024, 1004};
-const QStringList kMenuTexts = {QStringLiteral("バージョン情報(&A)"), QStringLiteral("終了(&X)")};
+const QStringList kMenuTexts = {QStringLiteral("コピー(&C)"), QStringLiteral("貼り付け(&P)"),
+                                QString(), QStringLiteral("バージョン情報(&A)"),
+                                QStringLiteral("終了(&X)")};
 
 std::string Then(std::string_view keys, const QString& more) {
     return std::string(keys) + ' ' + more.toStdString();
@@ -386,15 +390,21 @@ private slots:
         QVERIFY(!calc().window().TimerActive(IDT_NOTICE));
     }
 
-    // A right-click on a button, the display or the dialog opens the menu at the pointer.
+    // A right-click on a button (a disabled one too), the display or the dialog opens the
+    // menu at the pointer.
     void contextMenuFromTheMouse_data() {
         QTest::addColumn<int>("control");  // 0: the dialog itself, between the controls
-        QTest::newRow("button 5") << int{IDC_DIGIT5};
-        QTest::newRow("display") << int{IDC_DISPLAY};
-        QTest::newRow("dialog") << 0;
+        QTest::addColumn<bool>("locked");
+        QTest::newRow("button 5") << int{IDC_DIGIT5} << false;
+        QTest::newRow("button 5, disabled") << int{IDC_DIGIT5} << true;
+        QTest::newRow("display") << int{IDC_DISPLAY} << false;
+        QTest::newRow("dialog") << 0 << false;
     }
     void contextMenuFromTheMouse() {
         QFETCH(int, control);
+        QFETCH(bool, locked);
+        if (locked) calc().Click(kOverflow);
+        QCOMPARE(calc().Control(IDC_DIGIT5)->isEnabled(), !locked);
         QWidget* target = control ? calc().Control(control) : &calc().window();
         QPoint at = target->rect().center();
         if (!control) {  // right of "<-", above the keypad
@@ -451,7 +461,47 @@ private slots:
         QTest::mouseClick(calc().Control(field), Qt::RightButton);
         QTRY_VERIFY(escape.acted());  // a field's menu does not hold the click up
         QCOMPARE(menu.owner, calc().Control(field));
-        QVERIFY2(!menu.texts.contains(kMenuTexts[1]), qPrintable(menu.texts.join('|')));
+        QVERIFY2(!menu.texts.contains(kMenuTexts.last()), qPrintable(menu.texts.join('|')));
+        // In Japanese like the rest: no English word ("(&C)" marks a mnemonic, and a tab
+        // comes before the shortcut keys).
+        QString items;
+        for (const QString& text : menu.texts)
+            items += text.section(u'\t', 0, 0) + u'|';
+        QVERIFY2(items.contains(QStringLiteral("コピー")) &&
+                     !QRegularExpression(QStringLiteral("[A-Za-z]{2}")).match(items).hasMatch(),
+                 qPrintable(menu.texts.join('|')));
+    }
+
+    // The focused button shows the style's focus frame from the start, after a key moves the
+    // focus, and after a click.
+    void focusIsShown() {
+        QWidget* equals = calc().Control(IDC_EQUALS);
+        QWidget* five = calc().Control(IDC_DIGIT5);
+        const QImage equals_focused = equals->grab().toImage();
+        const QImage five_unfocused = five->grab().toImage();
+        calc().window().grab().save(ScreenshotPath(QStringLiteral("focus-at-start")));
+        calc().Key(Qt::Key_5);
+        QCOMPARE(FocusId(), IDC_DIGIT5);
+        calc().window().grab().save(ScreenshotPath(QStringLiteral("focus-after-key-5")));
+        QVERIFY(equals->grab().toImage() != equals_focused);
+        QVERIFY(five->grab().toImage() != five_unfocused);
+        calc().Click("7");
+        QCOMPARE(FocusId(), IDC_DIGIT7);
+        QVERIFY(calc().window().testAttribute(Qt::WA_KeyboardFocusChange));
+    }
+
+    // Copy and Paste through the application's clipboard: the whole expansion out, the exact
+    // fraction back.
+    void copyThenPaste() {
+        calc().Click("3 BAR 2 + 6 BAR 1 = = =");
+        const WhenUp copy = Choose(kMenuTexts[0], Qt::Key_C);
+        calc().Key(Qt::Key_Menu);
+        QVERIFY(copy.acted());
+        QTRY_COMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("0.8{3}"));
+        const WhenUp paste = Choose(kMenuTexts[1], Qt::Key_P);
+        calc().Key(Qt::Key_Menu);
+        QVERIFY(paste.acted());
+        QTRY_COMPARE(calc().Shows(), calc().ExpectedShown("3 BAR 2 + 6 BAR 1 = = = AC 6 BAR 5"));
     }
 
     // "終了(&X)", by mouse or by its mnemonic (which the key map must not take as MR), ends
@@ -465,7 +515,7 @@ private slots:
         QFETCH(bool, by_mouse);
         calc().Click(kMidway);
         QSignalSpy finished(&calc().window(), &QDialog::finished);
-        const WhenUp choose = Choose(kMenuTexts[1], by_mouse ? Qt::Key_unknown : Qt::Key_X);
+        const WhenUp choose = Choose(kMenuTexts[4], by_mouse ? Qt::Key_unknown : Qt::Key_X);
         QTest::mouseClick(calc().Display(), Qt::RightButton);
         QTRY_COMPARE(finished.count(), 1);
         QCOMPARE(finished.at(0).at(0).toInt(), 2);
@@ -542,7 +592,7 @@ private slots:
                 if (end == "close") about->windowHandle()->close();
                 if (about->isVisible()) about->done(-1);  // not ended: fail rather than hang
             });
-        const WhenUp choose = Choose(kMenuTexts[0]);
+        const WhenUp choose = Choose(kMenuTexts[3]);
         calc().Key(Qt::Key_Menu);
         QTRY_COMPARE_WITH_TIMEOUT(ended, result, 5000);
 

@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <functional>
 #include <string>
 #include <vector>
@@ -563,7 +564,45 @@ TEST(Win32Dialog, TheKeyboardContextMenuOpensAtTheClientCorner) {
     EXPECT_EQ(result, kScriptDone);
     EXPECT_EQ(menu_corner.x, client.x + 5);
     EXPECT_EQ(menu_corner.y, client.y + 5);
-    EXPECT_EQ(items, 2);
+    EXPECT_EQ(items, 5);  // コピー, 貼り付け, a separator, バージョン情報, 終了
+}
+
+// Copy and Paste through the system clipboard as Unicode text: the whole expansion out, and a
+// mixed number back as the improper fraction it is keyed as.
+TEST(Win32Dialog, CopyAndPasteGoThroughTheClipboard) {
+    std::string copied;
+    Fields pasted;
+    const int result = RunScript({
+        Do([](HWND dialog) {
+            for (const int id : {IDC_DIGIT3, IDC_FRACTIONBAR, IDC_DIGIT2, IDC_ADD, IDC_DIGIT6,
+                                 IDC_FRACTIONBAR, IDC_DIGIT1, IDC_EQUALS, IDC_EQUALS, IDC_EQUALS})
+                Click(dialog, id);
+            PostMessageW(dialog, WM_COMMAND, ID_MENU_COPY, 0);
+        }),
+        Do([&](HWND dialog) {
+            if (OpenClipboard(dialog)) {
+                if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+                    copied = Narrow(static_cast<const wchar_t*>(GlobalLock(data)));
+                    GlobalUnlock(data);
+                }
+                CloseClipboard();
+            }
+            const std::wstring text = L"－２　１／３";
+            HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+            std::memcpy(GlobalLock(data), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+            GlobalUnlock(data);
+            if (OpenClipboard(dialog)) {
+                EmptyClipboard();
+                SetClipboardData(CF_UNICODETEXT, data);
+                CloseClipboard();
+            }
+            PostMessageW(dialog, WM_COMMAND, ID_MENU_PASTE, 0);
+        }),
+        Do([&](HWND dialog) { pasted = FieldsOf(dialog); }),
+    });
+    EXPECT_EQ(result, kScriptDone);
+    EXPECT_EQ(copied, "0.8{3}");
+    EXPECT_EQ(pasted, (Fields{"-2.333333333333333", "仮分数", " ", ""}));
 }
 
 // A BMP of the window: what it shows on the screen, the display drawn outside any paint
@@ -653,14 +692,24 @@ TEST(Win32Dialog, ARefusedDivisionKeepsTheRefusedOperandThroughARepaint) {
     EXPECT_EQ(refused, zero);
 }
 
+// Another picture beside the screenshot's file: "start.bmp" beside "road.bmp".
+std::string ScreenshotBeside(const std::string& name) {
+    const std::size_t folder = g_screenshot_path.find_last_of("/\\");
+    return g_screenshot_path.substr(0, folder == std::string::npos ? 0 : folder + 1) + name;
+}
+
+// Pictures at the start (the focus frame on "="), after the road (on "=" again, which Enter
+// pressed) and after one more key (on "+ | -").
 TEST(Win32Dialog, ScreenshotAfterOneCalculation) {
     Fields fields;
     int dark = 0;
     std::string reading;
     bool written = false;
+    int focus_after_key = 0;
     const int result = RunScript({
         Do([](HWND dialog) {
             SetForegroundWindow(dialog);
+            if (!g_screenshot_path.empty()) CaptureWindow(dialog, ScreenshotBeside("start.bmp"));
             PostKeys(dialog, {'3', 'F', '2', VK_ADD, '6', 'F', '1', VK_RETURN});
         }),
         Wait(std::chrono::milliseconds(500)),  // every repaint the calculation caused has run
@@ -669,8 +718,15 @@ TEST(Win32Dialog, ScreenshotAfterOneCalculation) {
             dark = DarkPixelsOfDisplay(dialog);
             reading = Text(dialog, IDC_DISPLAY);
             if (!g_screenshot_path.empty()) written = CaptureWindow(dialog, g_screenshot_path);
+            PostKeys(dialog, {'M'});
+        }),
+        Wait(std::chrono::milliseconds(300)),
+        Do([&](HWND dialog) {
+            focus_after_key = FocusedId();
+            if (!g_screenshot_path.empty()) CaptureWindow(dialog, ScreenshotBeside("key.bmp"));
         }),
     });
+    EXPECT_EQ(focus_after_key, IDC_SIGN);
     EXPECT_EQ(result, kScriptDone);
     EXPECT_EQ(fields, (Fields{"0.833333333333333", "真分数", "=", ""}));
     EXPECT_GT(dark, 0);
