@@ -44,6 +44,8 @@ int CCalcDlg::DoModal() {
 
 bool CCalcDlg::OnInitDialog(platform::DialogWindow& window) {
     window_ = &window;
+    for (std::size_t i = 0; i < std::size(kFields); ++i)
+        field_texts_[i] = window.ControlText(kFields[i].field);
     DoDataExchange();
     if (window.HasSystemMenu()) {
         if (const std::string_view about = LoadString(IDS_ABOUTBOX); !about.empty()) {
@@ -155,6 +157,7 @@ void CCalcDlg::ShowAboutBox() {
 
 void CCalcDlg::ComposeDisplay() {
     tomaro::ComposeDisplay(state_, model_);
+    ++compositions_;
 }
 
 void CCalcDlg::PaintDisplay() {
@@ -165,16 +168,26 @@ void CCalcDlg::PaintDisplay() {
         dc->Validate();
     }
     DoDataExchange();
-    window_->SetAccessibleText(IDC_DISPLAY, DisplayReading(model_));
-    window_->SetAccessibleDescription(IDC_DISPLAY, SpokenReading(model_));
+    // The readings follow the composition alone: a repaint of the same one says nothing new.
+    if (told_ != compositions_) {
+        window_->SetAccessibleText(IDC_DISPLAY, DisplayReading(model_));
+        window_->SetAccessibleDescription(IDC_DISPLAY, SpokenReading(model_));
+        told_ = compositions_;
+    }
 }
 
 // Towards the controls only, and only where a text changed: setting a field repaints it,
-// and a repainted field repaints the display, which comes back here.
+// and a repainted field repaints the display, which comes back here. The fields are
+// read-only and only this sets them, so what it set last is what they hold: each is read
+// from the window once, when the dialog opens.
 void CCalcDlg::DoDataExchange() {
-    for (const FieldExchange& f : kFields) {
+    for (std::size_t i = 0; i < std::size(kFields); ++i) {
+        const FieldExchange& f = kFields[i];
         const std::string& text = state_.*f.text;
-        if (window_->ControlText(f.field) != text) window_->SetControlText(f.field, text);
+        if (field_texts_[i] != text) {
+            window_->SetControlText(f.field, text);
+            field_texts_[i] = text;
+        }
         if (f.inputLimit != 0) window_->SetInputLimit(f.field, f.inputLimit);
     }
 }

@@ -2,6 +2,10 @@
 // engine, and answers the engine's requests (compose, paint, notice, lock, focus).
 #pragma once
 
+#include <array>
+#include <cstdint>
+#include <string>
+
 #include "display/display_model.hpp"
 #include "engine/calc_state.hpp"
 #include "platform/platform.hpp"
@@ -52,6 +56,10 @@ private:
     platform::DialogWindow* window_ = nullptr;  // set while the dialog runs
     CalcState state_;
     DisplayModel model_;
+    std::array<std::string, 4> field_texts_;  // what the four fields hold, as last set
+    // Counts compositions; told_ is the one whose readings the display's reader was given.
+    std::uint64_t compositions_ = 0;
+    std::uint64_t told_ = ~std::uint64_t{0};
 };
 
 }  // namespace tomaro
