@@ -157,37 +157,36 @@ bool HeadlessWindow::ExpireTimer(int timer_id) {
     return true;
 }
 
-const std::string& HeadlessWindow::Text(int id) const {
-    static const std::string kNone;
+// What a control holds, or nothing for a control that does not exist.
+template <typename T>
+const T& HeadlessWindow::Read(int id, T Control::*field) const {
+    static const T kNone{};
     const Control* c = Find(id);
-    return c != nullptr ? c->text : kNone;
+    return c != nullptr ? c->*field : kNone;
+}
+
+const std::string& HeadlessWindow::Text(int id) const {
+    return Read(id, &Control::text);
 }
 
 bool HeadlessWindow::IsEnabled(int id) const {
-    const Control* c = Find(id);
-    return c != nullptr && c->enabled;
+    return Read(id, &Control::enabled);
 }
 
 int HeadlessWindow::InputLimit(int id) const {
-    const Control* c = Find(id);
-    return c != nullptr ? c->input_limit : 0;
+    return Read(id, &Control::input_limit);
 }
 
 const std::string& HeadlessWindow::AccessibleText(int id) const {
-    static const std::string kNone;
-    const Control* c = Find(id);
-    return c != nullptr ? c->accessible : kNone;
+    return Read(id, &Control::accessible);
 }
 
 const std::string& HeadlessWindow::AccessibleDescription(int id) const {
-    static const std::string kNone;
-    const Control* c = Find(id);
-    return c != nullptr ? c->description : kNone;
+    return Read(id, &Control::description);
 }
 
 int HeadlessWindow::Alerts(int id) const {
-    const Control* c = Find(id);
-    return c != nullptr ? c->alerts : 0;
+    return Read(id, &Control::alerts);
 }
 
 bool HeadlessWindow::TimerRunning(int timer_id) const {

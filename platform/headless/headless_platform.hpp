@@ -151,6 +151,8 @@ private:
 
     Control* Find(int id);
     const Control* Find(int id) const;
+    template <typename T>
+    const T& Read(int id, T Control::*field) const;
     // Builds the record only when it is kept: a long replay makes millions of calls.
     template <typename... Parts>
     void Log(const char* op, Parts&&... parts) {
