@@ -1,15 +1,8 @@
 #include "display/cp932.hpp"
 
 namespace tomaro {
-namespace {
 
-struct Char {
-    std::size_t utf8_bytes;
-    std::size_t cp932_bytes;
-};
-
-// Reads one UTF-8 character at the start of s (a stray byte counts as one character).
-Char first_char(std::string_view s) {
+Cp932Char cp932_first_char(std::string_view s) {
     const auto lead = static_cast<unsigned char>(s[0]);
     if (lead < 0x80) return {1, 1};
     const std::size_t n = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : lead >= 0xC0 ? 2 : 1;
@@ -25,12 +18,10 @@ Char first_char(std::string_view s) {
     return {n, 2};
 }
 
-}  // namespace
-
 std::size_t cp932_length(std::string_view utf8) {
     std::size_t length = 0;
     while (!utf8.empty()) {
-        const Char c = first_char(utf8);
+        const Cp932Char c = cp932_first_char(utf8);
         length += c.cp932_bytes;
         utf8.remove_prefix(c.utf8_bytes);
     }
@@ -40,7 +31,7 @@ std::size_t cp932_length(std::string_view utf8) {
 std::string_view cp932_prefix(std::string_view utf8, std::size_t limit) {
     std::size_t taken = 0, length = 0;
     while (taken < utf8.size()) {
-        const Char c = first_char(utf8.substr(taken));
+        const Cp932Char c = cp932_first_char(utf8.substr(taken));
         if (length + c.cp932_bytes > limit) break;
         length += c.cp932_bytes;
         taken += c.utf8_bytes;

@@ -62,10 +62,8 @@ HeadlessWindow::HeadlessWindow(const DialogTemplate& t, DialogHandler& handler,
                              .button = c.IsButton(),
                              .text = std::string(c.text),
                              .accessible = std::string(name),
-                             .description = {},
                              .alerts = 0,
                              .enabled = !c.disabled,
-                             .input_limit = 0,
                              .drawing = {}});
     }
     // Control ids are few and close together: a table from id to control finds each in one
@@ -173,16 +171,8 @@ bool HeadlessWindow::IsEnabled(int id) const {
     return Read(id, &Control::enabled);
 }
 
-int HeadlessWindow::InputLimit(int id) const {
-    return Read(id, &Control::input_limit);
-}
-
 const std::string& HeadlessWindow::AccessibleText(int id) const {
     return Read(id, &Control::accessible);
-}
-
-const std::string& HeadlessWindow::AccessibleDescription(int id) const {
-    return Read(id, &Control::description);
 }
 
 int HeadlessWindow::Alerts(int id) const {
@@ -227,7 +217,6 @@ void HeadlessWindow::SetControlText(int id, std::string_view utf8) {
 
 void HeadlessWindow::SetInputLimit(int id, int limit) {
     Log("limit", id, limit);
-    if (Control* c = Find(id)) c->input_limit = limit;
 }
 
 void HeadlessWindow::SetAccessibleText(int id, std::string_view utf8) {
@@ -237,7 +226,6 @@ void HeadlessWindow::SetAccessibleText(int id, std::string_view utf8) {
 
 void HeadlessWindow::SetAccessibleDescription(int id, std::string_view utf8) {
     Log("description", id, 0, utf8);
-    if (Control* c = Find(id)) c->description.assign(utf8);
 }
 
 void HeadlessWindow::RaiseAlert(int id) {

@@ -85,11 +85,9 @@ public:
     const DialogHandler& handler() const { return handler_; }
     const std::string& Text(int id) const;
     bool IsEnabled(int id) const;
-    int InputLimit(int id) const;
-    // A control's accessible name (the template's, until the program sets one) and
-    // description; how many alerts it raised.
+    // A control's accessible name (the template's, until the program sets one); how many
+    // alerts it raised. Input limits and descriptions are only logged.
     const std::string& AccessibleText(int id) const;
-    const std::string& AccessibleDescription(int id) const;
     int Alerts(int id) const;
     int Focus() const { return focus_; }
     bool TimerRunning(int timer_id) const;
@@ -137,10 +135,8 @@ private:
         bool button;  // the rest are static-type: they paint through OnCtlColorStatic
         std::string text;
         std::string accessible;
-        std::string description;
         int alerts = 0;
         bool enabled = true;
-        int input_limit = 0;
         RecordingCanvas drawing;  // what its device context last drew
     };
     struct Timer {

@@ -5,14 +5,6 @@
 namespace tomaro::platform::terminal {
 namespace {
 
-std::size_t SequenceLength(unsigned char lead) {
-    if (lead < 0x80) return 1;
-    if ((lead & 0xE0) == 0xC0) return 2;
-    if ((lead & 0xF0) == 0xE0) return 3;
-    if ((lead & 0xF8) == 0xF0) return 4;
-    return 1;  // a stray byte stands for itself
-}
-
 wchar_t Decode(std::string_view c) {
     const auto lead = static_cast<unsigned char>(c[0]);
     if (c.size() == 1) return lead < 0x80 ? static_cast<wchar_t>(lead) : L'?';
@@ -25,12 +17,10 @@ wchar_t Decode(std::string_view c) {
 // Calls use(character, its cells) for each character of the text.
 template <typename Use>
 void ForEachCharacter(std::string_view utf8, Use use) {
-    for (std::size_t i = 0; i < utf8.size();) {
-        const std::size_t n =
-            std::min(SequenceLength(static_cast<unsigned char>(utf8[i])), utf8.size() - i);
-        const std::string_view c = utf8.substr(i, n);
-        use(c, static_cast<int>(cp932_length(c)));
-        i += n;
+    while (!utf8.empty()) {
+        const Cp932Char c = cp932_first_char(utf8);
+        use(utf8.substr(0, c.utf8_bytes), static_cast<int>(c.cp932_bytes));
+        utf8.remove_prefix(c.utf8_bytes);
     }
 }
 
