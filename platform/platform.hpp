@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "display/canvas.hpp"
+#include "platform/virtual_keys.hpp"  // the codes PreTranslateKeyDown carries
 #include "resources/dialog_template.hpp"
 #include "resources/resources.hpp"
 
