@@ -7,14 +7,29 @@
 namespace tomaro {
 namespace {
 
-struct KeyRow {
-    int code;
-    Command command;
-};
-
-// As a Japanese keyboard labels them (VK_OEM_1 carries "*", VK_OEM_PLUS "+"). Shift is
-// never consulted.
-constexpr KeyRow kOtherKeys[] = {
+// Digits on the main row and the keypad; the rest as a Japanese keyboard labels them (VK_OEM_1
+// carries "*", VK_OEM_PLUS "+"). Shift is never consulted.
+constexpr KeyBinding kKeyMap[] = {
+    {vk::Digit(0), Command::Digit0},
+    {vk::Digit(1), Command::Digit1},
+    {vk::Digit(2), Command::Digit2},
+    {vk::Digit(3), Command::Digit3},
+    {vk::Digit(4), Command::Digit4},
+    {vk::Digit(5), Command::Digit5},
+    {vk::Digit(6), Command::Digit6},
+    {vk::Digit(7), Command::Digit7},
+    {vk::Digit(8), Command::Digit8},
+    {vk::Digit(9), Command::Digit9},
+    {vk::Numpad(0), Command::Digit0},
+    {vk::Numpad(1), Command::Digit1},
+    {vk::Numpad(2), Command::Digit2},
+    {vk::Numpad(3), Command::Digit3},
+    {vk::Numpad(4), Command::Digit4},
+    {vk::Numpad(5), Command::Digit5},
+    {vk::Numpad(6), Command::Digit6},
+    {vk::Numpad(7), Command::Digit7},
+    {vk::Numpad(8), Command::Digit8},
+    {vk::Numpad(9), Command::Digit9},
     {vk::Letter('O'), Command::TripleZero},
     {vk::kDecimal, Command::Point},
     {vk::kOemPeriod, Command::Point},
@@ -48,12 +63,13 @@ constexpr KeyRow kOtherKeys[] = {
 
 }  // namespace
 
+std::span<const KeyBinding> KeyMap() {
+    return kKeyMap;
+}
+
 std::optional<Command> LookUpKey(int virtual_key) {
-    for (int d = 0; d < 10; ++d) {
-        if (virtual_key == vk::Digit(d) || virtual_key == vk::Numpad(d)) return digit_command(d);
-    }
-    for (const KeyRow& row : kOtherKeys) {
-        if (row.code == virtual_key) return row.command;
+    for (const KeyBinding& row : kKeyMap) {
+        if (row.virtual_key == virtual_key) return row.command;
     }
     return std::nullopt;
 }
