@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/dialog_rules.hpp"
+
 namespace tomaro::platform::headless {
 
 // Draws into the control's record, which it clears first: the record holds what the
@@ -77,12 +79,7 @@ HeadlessWindow::HeadlessWindow(const DialogTemplate& t, DialogHandler& handler,
         for (std::size_t i = 0; i < controls_.size(); ++i)
             slots_[static_cast<std::size_t>(controls_[i].id - first_id_)] = static_cast<int>(i);
     }
-    // The dialog manager gives the focus to the first tab stop when initialisation asks.
-    if (handler_.OnInitDialog(*this) && focus_ == 0) {
-        const auto first = std::find_if(t.controls.begin(), t.controls.end(),
-                                        [](const ControlTemplate& c) { return c.tabStop; });
-        if (first != t.controls.end()) focus_ = first->id;
-    }
+    focus_ = InitDialog(handler_, *this, t, [this](int id) { return IsEnabled(id); });
     RepaintChangedFields();
 }
 
@@ -112,17 +109,13 @@ void HeadlessWindow::Click(int id) {
 
 void HeadlessWindow::Command(int id) {
     if (ended_) return;
-    if (!handler_.OnCommand(id) && (id == IDOK || id == IDCANCEL)) EndDialog(id);
+    SendCommand(handler_, *this, id);
     RepaintChangedFields();
 }
 
 void HeadlessWindow::KeyDown(int virtual_key) {
-    constexpr int kEnter = 13, kEscape = 27;
     if (ended_) return;
-    if (!handler_.PreTranslateKeyDown(virtual_key)) {
-        if (virtual_key == kEnter) Command(IDOK);
-        if (virtual_key == kEscape) Command(IDCANCEL);
-    }
+    SendKeyDown(handler_, *this, virtual_key);
     RepaintChangedFields();
 }
 

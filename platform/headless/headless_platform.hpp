@@ -67,9 +67,9 @@ public:
                    std::string& clipboard);
     ~HeadlessWindow() override;
 
-    // What the host does to the dialog, with the platform's default where the handler
-    // declines: OK and Cancel end it, Enter and Escape are OK and Cancel. After each, the
-    // fields whose text changed repaint, as a message loop would repaint them next.
+    // What the host does to the dialog, with the dialog manager's rules where the handler
+    // declines (platform/dialog_rules.hpp). After each, the fields whose text changed
+    // repaint, as a message loop would repaint them next.
     void Click(int id);  // a button; a disabled or missing one does not click
     void Command(int id);
     void KeyDown(int virtual_key);
