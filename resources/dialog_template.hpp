@@ -63,8 +63,6 @@ struct DialogTemplate {
     std::string_view fontName;
     int fontPointSize;
     std::span<const ControlTemplate> controls;
-
-    const ControlTemplate* control(int control_id) const;
 };
 
 // The template's size in pixels, from the dialog font's base units: the average width of
