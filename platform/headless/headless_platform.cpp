@@ -17,7 +17,7 @@ public:
     ~HeadlessDeviceContext() override {
         if (window_.screen_.log_calls) {
             const auto ops = canvas_.ops();
-            window_.drawings_.push_back({control_id_, {ops.begin(), ops.end()}, validated_});
+            window_.drawings_.push_back({control_id_, {ops.begin(), ops.end()}});
         }
         window_.Log("release", control_id_);
     }
@@ -27,10 +27,6 @@ public:
         return window_.screen_.x_extent;
     }
     Rect ClientRect() override { return window_.screen_.client_rect; }
-    void Validate() override {
-        validated_ = true;
-        window_.Log("validate", control_id_);
-    }
     void FillWhite(const Rect& r) override { canvas_.FillWhite(r); }
     void SetTextAlign(TextAlign a) override { canvas_.SetTextAlign(a); }
     void TextOut(std::int32_t x, std::int32_t y, std::string_view t) override {
@@ -50,7 +46,6 @@ private:
     HeadlessWindow& window_;
     int control_id_;
     RecordingCanvas& canvas_;
-    bool validated_ = false;
 };
 
 HeadlessWindow::HeadlessWindow(const DialogTemplate& t, DialogHandler& handler,

@@ -36,7 +36,7 @@ struct Call {
     Call(std::string o, int i = 0, int v = 0, std::string_view t = {})
         : op(std::move(o)), id(i), value(v), text(t) {}
     std::string op;  // enable, focus, text, limit, accessible, description, alert, set-timer,
-                     // kill-timer, on-timer, popup, system-menu, big-icon, dc, extent, validate,
+                     // kill-timer, on-timer, popup, system-menu, big-icon, dc, extent,
                      // release, end, copy, paste
     int id = 0;
     int value = 0;
@@ -51,7 +51,6 @@ struct Call {
 struct Drawing {
     int control = 0;
     std::vector<PaintOp> ops;
-    bool validated = false;
 };
 
 struct Popup {
