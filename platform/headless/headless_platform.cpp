@@ -90,8 +90,8 @@ const HeadlessWindow::Control* HeadlessWindow::Find(int id) const {
     return const_cast<HeadlessWindow*>(this)->Find(id);
 }
 
-// A read-only field paints through the dialog's colour request. Every request repaints the
-// same state alike, so one stands for all the fields whose text was set since they painted.
+// A read-only field paints through the dialog's colour request. Every request asks the same
+// of the same dialog, so one stands for all the fields whose text was set since they painted.
 void HeadlessWindow::RepaintChangedFields() {
     if (!fields_changed_ || ended_) return;
     fields_changed_ = false;

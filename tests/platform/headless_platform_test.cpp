@@ -106,7 +106,7 @@ TEST(HeadlessWindow, ChangedFieldsRepaintAfterTheEvent) {
         w.KeyDown(vk::Letter('A'));
         EXPECT_EQ(w.Text(IDC_READOUT), "2");
     });
-    // One colour request stands for both fields: each would repaint the same state alike.
+    // One colour request stands for both fields: each would ask the same of the dialog.
     const std::vector<std::string> expected = {"key 65", "field paints", "command 2"};
     EXPECT_EQ(probe.events, expected);
 }
