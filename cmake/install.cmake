@@ -1,18 +1,24 @@
 # What `cmake --install` puts beside the programs, and the Debian package that `cpack -G DEB`
 # makes of it all. Included from the top-level CMakeLists.txt after every target exists (it
-# asks whether the window, target tomaro, is built); the programs install themselves (cli/,
-# platform/qt/).
+# asks which hosts are built: targets tomaro and tomaro-tui); the programs install themselves
+# (cli/, platform/qt/, platform/terminal/).
 include(GNUInstallDirs)
 
 set(TOMARO_APP_ID io.github.tomaro.Quillet)
 set(TOMARO_ICON_SIZES 16 32 48)
 set(_tomaro_resources ${PROJECT_SOURCE_DIR}/resources)
 
+# The command-line programs built, each with its manual page.
+set(_tomaro_man_programs tomaro-cli)
+if(TARGET tomaro-tui)
+    list(APPEND _tomaro_man_programs tomaro-tui)
+endif()
+
 # The metainfo and the manual pages name the version and its date, filled in from the project.
 set(_tomaro_linux ${PROJECT_BINARY_DIR}/linux)
 configure_file(${_tomaro_resources}/linux/${TOMARO_APP_ID}.metainfo.xml.in
                ${_tomaro_linux}/${TOMARO_APP_ID}.metainfo.xml @ONLY)
-foreach(program IN ITEMS tomaro-cli tomaro-tui)
+foreach(program IN LISTS _tomaro_man_programs)
     configure_file(${_tomaro_resources}/linux/${program}.1.in ${_tomaro_linux}/${program}.1 @ONLY)
 endforeach()
 
@@ -38,7 +44,7 @@ endif()
 # is the same from build to build.
 find_program(TOMARO_GZIP gzip REQUIRED)
 set(_tomaro_man_pages)
-foreach(program IN ITEMS tomaro-cli tomaro-tui)
+foreach(program IN LISTS _tomaro_man_programs)
     set(_page ${PROJECT_BINARY_DIR}/man/${program}.1.gz)
     add_custom_command(
         OUTPUT ${_page}
@@ -67,14 +73,27 @@ set(CPACK_PACKAGE_NAME tomaro)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_VENDOR "The Tomaro developers")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "calculator that computes exactly with fractions")
-# One paragraph, wrapped as a Debian description is read.
+# One paragraph, wrapped as a Debian description is read; its last sentence names the
+# programs this build holds.
+# (Each text is one quoted argument: a semicolon elsewhere would split it as a list.)
+if(TARGET tomaro AND TARGET tomaro-tui)
+    set(_tomaro_holds "holds the window, tomaro; tomaro-tui, the same calculator in a terminal;
+and tomaro-cli, which plays keys on it from a script.")
+elseif(TARGET tomaro)
+    set(_tomaro_holds "holds the window, tomaro, and tomaro-cli, which plays keys on it from a
+script.")
+elseif(TARGET tomaro-tui)
+    set(_tomaro_holds "holds tomaro-tui, the calculator in a terminal, and tomaro-cli, which plays
+keys on it from a script.")
+else()
+    set(_tomaro_holds "holds tomaro-cli, which plays keys on the calculator from a script.")
+endif()
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
     "Tomaro -Quillet- keeps every value as an exact fraction of two 64-bit"
     "integers. Fractions are keyed denominator first and decimals keep their"
     "trailing zeros; pressing = again shows a result as an integer, a fraction,"
     "a mixed number or an exact terminating or recurring decimal. The package"
-    "holds the window, tomaro; tomaro-tui, the same calculator in a terminal;"
-    "and tomaro-cli, which plays keys on it from a script.")
+    "${_tomaro_holds}")
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

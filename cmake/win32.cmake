@@ -22,9 +22,11 @@ configure_file(${_tomaro_rc_source_dir}/tomaro.manifest.in ${_tomaro_rc_binary_d
 
 # Add to a program's sources: templates 100 and 102, menu 103, string 101, icon 128, the
 # version resource and the manifest. The script names tomaro.ico and tomaro.manifest without
-# a folder; windres finds them on its include path.
+# a folder, and includes the generated resources/version.hpp; windres finds them on its
+# include path.
 set(TOMARO_WIN32_RESOURCES ${_tomaro_rc_source_dir}/tomaro.rc)
-string(APPEND CMAKE_RC_FLAGS " -I${_tomaro_rc_binary_dir} -I${_tomaro_rc_source_dir}")
+string(APPEND CMAKE_RC_FLAGS
+       " -I${_tomaro_rc_binary_dir} -I${_tomaro_rc_source_dir} -I${PROJECT_BINARY_DIR}/generated")
 
 # GoogleTest from Debian's sources (package googletest), built with the same cross compiler.
 set(TOMARO_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
@@ -49,6 +51,6 @@ foreach(_dir platform/win32 tests/platform/win32)
         set_source_files_properties(
             ${TOMARO_WIN32_RESOURCES} DIRECTORY ${PROJECT_SOURCE_DIR}/${_dir}
             PROPERTIES OBJECT_DEPENDS
-                       "${_tomaro_rc_source_dir}/tomaro.ico;${_tomaro_rc_binary_dir}/tomaro.manifest")
+                       "${_tomaro_rc_source_dir}/tomaro.ico;${_tomaro_rc_binary_dir}/tomaro.manifest;${PROJECT_BINARY_DIR}/generated/resources/version.hpp")
     endif()
 endforeach()

@@ -1,8 +1,11 @@
 // The services the dialog's logic needs of a windowing system, and nothing more: a modal
 // dialog built from a template, its controls by id, timers, menus, the clipboard, what
 // screen readers are told, the display control's device context and the window icon. shell/ is
-// written against this header only; platform/qt/ implements it on Qt 6 Widgets, and a native
-// Windows layer can do the same. Text crosses this boundary as UTF-8; positions are pixels.
+// written against this header only. Four hosts implement it: platform/qt/ on Qt 6 Widgets,
+// platform/win32/ on USER32 and GDI32, platform/terminal/ on ncurses, and platform/headless/
+// with no window system (tomaro-cli, the tests and the benchmarks). What a dialog manager does
+// for a handler is written once, in dialog_rules.hpp. Text crosses this boundary as UTF-8;
+// positions are pixels.
 #pragma once
 
 #include <cstdint>
@@ -31,14 +34,13 @@ struct Size {
 inline constexpr Point kKeyboardMenuPoint{-1, -1};
 
 // Drawing into a control outside its own paint cycle (get, draw, release). Text is drawn
-// with a transparent background in the context's default font, colour and pen.
+// with a transparent background in the context's default font, colour and pen. The control
+// keeps what was drawn: its own painting, and any repaint of the dialog, show the last
+// drawing again, so nothing needs drawing twice.
 class DeviceContext : public Canvas {
 public:
     virtual Size TextExtent(std::string_view utf8) = 0;
     virtual Rect ClientRect() = 0;
-    // Marks the control's whole client area valid, so its own painting does not wipe
-    // what was drawn here.
-    virtual void Validate() = 0;
 };
 
 // A dialog window as its logic sees it. Valid from OnInitDialog until the dialog has ended.
@@ -109,7 +111,7 @@ public:
     // stays its own.
     virtual void OnContextMenu(Point /*screen*/) {}
     virtual bool OnSysCommand(int /*id*/) { return false; }
-    // The dialog needs painting.
+    // The dialog needs painting (the controls paint themselves).
     virtual void OnPaint() {}
     // A static-type control (a read-only field included) is painting.
     virtual void OnCtlColorStatic() {}

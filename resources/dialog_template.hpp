@@ -1,7 +1,7 @@
 // How a dialog is described: its controls by id, kind, caption and place in dialog units, and
 // what each control is (a default button, a read-only field and its alignment, a tab stop).
 // Each platform derives its own flags from that; the Windows style bits are derived in one
-// place, win32_styles.hpp, which the resource script is written with.
+// place, win32/win32_styles.hpp, which the resource script is written with.
 #pragma once
 
 #include <span>
@@ -63,8 +63,6 @@ struct DialogTemplate {
     std::string_view fontName;
     int fontPointSize;
     std::span<const ControlTemplate> controls;
-
-    const ControlTemplate* control(int control_id) const;
 };
 
 // The template's size in pixels, from the dialog font's base units: the average width of

@@ -155,12 +155,6 @@ int ScaleRounded(int value, int numerator, int denominator) {
 
 }  // namespace
 
-const ControlTemplate* DialogTemplate::control(int control_id) const {
-    for (const ControlTemplate& c : controls)
-        if (c.id == control_id) return &c;
-    return nullptr;
-}
-
 PixelRect ToPixels(const DluRect& r, BaseUnits u) {
     return {ScaleRounded(r.x, u.horizontal, 4), ScaleRounded(r.y, u.vertical, 8),
             ScaleRounded(r.width, u.horizontal, 4), ScaleRounded(r.height, u.vertical, 8)};

@@ -48,8 +48,4 @@ ControlId ButtonOfCommand(Command c) {
     return kButtonOfCommand[static_cast<std::size_t>(c)];
 }
 
-std::span<const ControlId> CommandButtons() {
-    return kButtonOfCommand;
-}
-
 }  // namespace tomaro

@@ -4,7 +4,6 @@
 
 #include <array>
 #include <optional>
-#include <span>
 
 #include "engine/command.hpp"
 #include "resources/control_ids.hpp"
@@ -13,9 +12,6 @@ namespace tomaro {
 
 std::optional<Command> CommandOfButton(int control_id);
 ControlId ButtonOfCommand(Command c);
-
-// Every button that runs a command, in the command table's order.
-std::span<const ControlId> CommandButtons();
 
 // Every button but "A.C.", in the order the keypad lock disables and enables them.
 inline constexpr std::array<ControlId, 26> kLockedButtons = {

@@ -1,5 +1,6 @@
 #include "shell/calc_dialog.hpp"
 
+#include <utility>
 #include <vector>
 
 #include "display/compose_display.hpp"
@@ -44,9 +45,13 @@ int CCalcDlg::DoModal() {
 
 bool CCalcDlg::OnInitDialog(platform::DialogWindow& window) {
     window_ = &window;
-    for (std::size_t i = 0; i < std::size(kFields); ++i)
-        field_texts_[i] = window.ControlText(kFields[i].field);
-    DoDataExchange();
+    // The fields are read-only and only this sets them, so what it set last is what they
+    // hold: each is read from the window once, here. Their limits hold from here on.
+    for (std::size_t i = 0; i < std::size(kFields); ++i) {
+        const FieldExchange& f = kFields[i];
+        field_texts_[i] = window.ControlText(f.field);
+        if (f.inputLimit != 0) window.SetInputLimit(f.field, f.inputLimit);
+    }
     if (window.HasSystemMenu()) {
         if (const std::string_view about = LoadString(IDS_ABOUTBOX); !about.empty()) {
             window.AppendSystemMenu({0, ""});
@@ -57,6 +62,7 @@ bool CCalcDlg::OnInitDialog(platform::DialogWindow& window) {
     MeasureDisplay();
     AllClear(state_, *this);
     MemoryClear(state_, *this);
+    Update();
     return true;  // the focus goes to the one tab stop, "="
 }
 
@@ -67,6 +73,12 @@ void CCalcDlg::MeasureDisplay() {
 }
 
 bool CCalcDlg::OnCommand(int id) {
+    const bool handled = HandleCommand(id);
+    Update();
+    return handled;
+}
+
+bool CCalcDlg::HandleCommand(int id) {
     if (const auto command = CommandOfButton(id)) {
         Run(*command, state_, *this);
         return true;
@@ -100,6 +112,7 @@ void CCalcDlg::OnChar(int code) {
     const auto command = LookUpKey(code);
     if (!command) return;
     Run(*command, state_, *this);
+    Update();
     window_->SetFocus(ButtonOfCommand(*command));  // also while locked; the platform decides
 }
 
@@ -143,11 +156,13 @@ bool CCalcDlg::OnSysCommand(int id) {
 }
 
 void CCalcDlg::OnActivate(bool active) {
-    if (active) PaintDisplay();
+    if (active) DrawDisplay();
 }
 
 void CCalcDlg::OnTimer(int timer_id) {
-    if (timer_id == IDT_NOTICE) ExpireNotice(state_, *this);
+    if (timer_id != IDT_NOTICE) return;
+    ExpireNotice(state_, *this);
+    Update();
 }
 
 void CCalcDlg::ShowAboutBox() {
@@ -155,18 +170,23 @@ void CCalcDlg::ShowAboutBox() {
     platform_.DoModal(AboutDialogTemplate(), about);
 }
 
-void CCalcDlg::ComposeDisplay() {
-    tomaro::ComposeDisplay(state_, model_);
-    ++compositions_;
+void CCalcDlg::Update() {
+    if (compose_pending_) Compose();
+    if (std::exchange(paint_pending_, false)) DrawDisplay();
+    if (fields_pending_) DoDataExchange();
+    // After the fields: the alert announces the readout's new text.
+    if (std::exchange(alert_pending_, false)) window_->RaiseAlert(IDC_READOUT);
 }
 
-void CCalcDlg::PaintDisplay() {
+void CCalcDlg::Compose() {
+    tomaro::ComposeDisplay(state_, model_);
+    ++compositions_;
+    compose_pending_ = false;
+}
+
+void CCalcDlg::DrawDisplay() {
     if (window_->PaintMinimised()) return;
-    {
-        const auto dc = window_->GetDeviceContext(IDC_DISPLAY);
-        tomaro::PaintDisplay(model_, *dc);
-        dc->Validate();
-    }
+    tomaro::PaintDisplay(model_, *window_->GetDeviceContext(IDC_DISPLAY));
     DoDataExchange();
     // The readings follow the composition alone: a repaint of the same one says nothing new.
     if (told_ != compositions_) {
@@ -176,11 +196,9 @@ void CCalcDlg::PaintDisplay() {
     }
 }
 
-// Towards the controls only, and only where a text changed: setting a field repaints it,
-// and a repainted field repaints the display, which comes back here. The fields are
-// read-only and only this sets them, so what it set last is what they hold: each is read
-// from the window once, when the dialog opens.
+// Towards the controls only, and only where a text changed: setting a field repaints it.
 void CCalcDlg::DoDataExchange() {
+    fields_pending_ = false;
     for (std::size_t i = 0; i < std::size(kFields); ++i) {
         const FieldExchange& f = kFields[i];
         const std::string& text = state_.*f.text;
@@ -188,15 +206,16 @@ void CCalcDlg::DoDataExchange() {
             window_->SetControlText(f.field, text);
             field_texts_[i] = text;
         }
-        if (f.inputLimit != 0) window_->SetInputLimit(f.field, f.inputLimit);
     }
 }
 
+// Composed at once: the command goes on to change the entry (a refused division brings back
+// the accumulator), and the display keeps showing the refused operand until the notice ends.
 void CCalcDlg::ShowNotice(std::string_view) {
     window_->KillTimer(IDT_NOTICE);
-    ComposeDisplay();
-    PaintDisplay();
-    window_->RaiseAlert(IDC_READOUT);
+    Compose();
+    paint_pending_ = true;
+    alert_pending_ = true;
     window_->SetTimer(IDT_NOTICE, kNoticeMilliseconds);
 }
 

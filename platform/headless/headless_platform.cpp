@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/dialog_rules.hpp"
+
 namespace tomaro::platform::headless {
 
 // Draws into the control's record, which it clears first: the record holds what the
@@ -15,7 +17,7 @@ public:
     ~HeadlessDeviceContext() override {
         if (window_.screen_.log_calls) {
             const auto ops = canvas_.ops();
-            window_.drawings_.push_back({control_id_, {ops.begin(), ops.end()}, validated_});
+            window_.drawings_.push_back({control_id_, {ops.begin(), ops.end()}});
         }
         window_.Log("release", control_id_);
     }
@@ -25,10 +27,6 @@ public:
         return window_.screen_.x_extent;
     }
     Rect ClientRect() override { return window_.screen_.client_rect; }
-    void Validate() override {
-        validated_ = true;
-        window_.Log("validate", control_id_);
-    }
     void FillWhite(const Rect& r) override { canvas_.FillWhite(r); }
     void SetTextAlign(TextAlign a) override { canvas_.SetTextAlign(a); }
     void TextOut(std::int32_t x, std::int32_t y, std::string_view t) override {
@@ -48,7 +46,6 @@ private:
     HeadlessWindow& window_;
     int control_id_;
     RecordingCanvas& canvas_;
-    bool validated_ = false;
 };
 
 HeadlessWindow::HeadlessWindow(const DialogTemplate& t, DialogHandler& handler,
@@ -77,12 +74,7 @@ HeadlessWindow::HeadlessWindow(const DialogTemplate& t, DialogHandler& handler,
         for (std::size_t i = 0; i < controls_.size(); ++i)
             slots_[static_cast<std::size_t>(controls_[i].id - first_id_)] = static_cast<int>(i);
     }
-    // The dialog manager gives the focus to the first tab stop when initialisation asks.
-    if (handler_.OnInitDialog(*this) && focus_ == 0) {
-        const auto first = std::find_if(t.controls.begin(), t.controls.end(),
-                                        [](const ControlTemplate& c) { return c.tabStop; });
-        if (first != t.controls.end()) focus_ = first->id;
-    }
+    focus_ = InitDialog(handler_, *this, t, [this](int id) { return IsEnabled(id); });
     RepaintChangedFields();
 }
 
@@ -98,8 +90,8 @@ const HeadlessWindow::Control* HeadlessWindow::Find(int id) const {
     return const_cast<HeadlessWindow*>(this)->Find(id);
 }
 
-// A read-only field paints through the dialog's colour request. Every request repaints the
-// same state alike, so one stands for all the fields whose text was set since they painted.
+// A read-only field paints through the dialog's colour request. Every request asks the same
+// of the same dialog, so one stands for all the fields whose text was set since they painted.
 void HeadlessWindow::RepaintChangedFields() {
     if (!fields_changed_ || ended_) return;
     fields_changed_ = false;
@@ -112,17 +104,13 @@ void HeadlessWindow::Click(int id) {
 
 void HeadlessWindow::Command(int id) {
     if (ended_) return;
-    if (!handler_.OnCommand(id) && (id == IDOK || id == IDCANCEL)) EndDialog(id);
+    SendCommand(handler_, *this, id);
     RepaintChangedFields();
 }
 
 void HeadlessWindow::KeyDown(int virtual_key) {
-    constexpr int kEnter = 13, kEscape = 27;
     if (ended_) return;
-    if (!handler_.PreTranslateKeyDown(virtual_key)) {
-        if (virtual_key == kEnter) Command(IDOK);
-        if (virtual_key == kEscape) Command(IDCANCEL);
-    }
+    SendKeyDown(handler_, *this, virtual_key);
     RepaintChangedFields();
 }
 

@@ -36,7 +36,7 @@ struct Call {
     Call(std::string o, int i = 0, int v = 0, std::string_view t = {})
         : op(std::move(o)), id(i), value(v), text(t) {}
     std::string op;  // enable, focus, text, limit, accessible, description, alert, set-timer,
-                     // kill-timer, on-timer, popup, system-menu, big-icon, dc, extent, validate,
+                     // kill-timer, on-timer, popup, system-menu, big-icon, dc, extent,
                      // release, end, copy, paste
     int id = 0;
     int value = 0;
@@ -51,7 +51,6 @@ struct Call {
 struct Drawing {
     int control = 0;
     std::vector<PaintOp> ops;
-    bool validated = false;
 };
 
 struct Popup {
@@ -67,9 +66,9 @@ public:
                    std::string& clipboard);
     ~HeadlessWindow() override;
 
-    // What the host does to the dialog, with the platform's default where the handler
-    // declines: OK and Cancel end it, Enter and Escape are OK and Cancel. After each, the
-    // fields whose text changed repaint, as a message loop would repaint them next.
+    // What the host does to the dialog, with the dialog manager's rules where the handler
+    // declines (platform/dialog_rules.hpp). After each, the fields whose text changed
+    // repaint, as a message loop would repaint them next.
     void Click(int id);  // a button; a disabled or missing one does not click
     void Command(int id);
     void KeyDown(int virtual_key);

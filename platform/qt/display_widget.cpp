@@ -95,7 +95,4 @@ Rect QtDeviceContext::ClientRect() {
     return {0, 0, size.width(), size.height()};
 }
 
-// Nothing to mark: the widget's painting copies the picture and never clears it.
-void QtDeviceContext::Validate() {}
-
 }  // namespace tomaro::platform::qt

@@ -44,7 +44,6 @@ public:
     void Line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override;
     Size TextExtent(std::string_view utf8) override;
     Rect ClientRect() override;
-    void Validate() override;
 
 private:
     DisplayWidget& display_;

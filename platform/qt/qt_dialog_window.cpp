@@ -13,6 +13,7 @@
 #include <QStyle>
 #include <QTimer>
 
+#include "platform/dialog_rules.hpp"
 #include "platform/qt/display_widget.hpp"
 #include "platform/qt/icons.hpp"
 
@@ -176,19 +177,20 @@ DisplayWidget* QtDialogWindow::Display(int id) const {
     return qobject_cast<DisplayWidget*>(Control(id));
 }
 
-void QtDialogWindow::FocusFirstTabStop() {
-    for (const ControlTemplate& c : template_.controls) {
-        if (!c.tabStop || c.id == kNoId) continue;
-        if (QWidget* widget = Control(c.id); widget && widget->isEnabled()) {
-            ShowKeyboardFocus();
-            widget->setFocus(Qt::OtherFocusReason);
-            return;
-        }
-    }
+void QtDialogWindow::Initialise() {
+    const int first = InitDialog(handler_, *this, template_, [this](int id) {
+        const QWidget* widget = Control(id);
+        return widget != nullptr && widget->isEnabled();
+    });
+    if (first != 0) SetFocus(first);
 }
 
 void QtDialogWindow::Command(int id) {
-    if (!handler_.OnCommand(id) && (id == IDOK || id == IDCANCEL)) done(id);
+    SendCommand(handler_, *this, id);
+}
+
+bool QtDialogWindow::KeyDown(int virtual_key) {
+    return SendKeyDown(handler_, *this, virtual_key);
 }
 
 int QtDialogWindow::InputLimit(int id) const {

@@ -41,11 +41,12 @@ public:
     BaseUnits base_units() const { return units_; }
     const DialogTemplate& dialog_template() const { return template_; }
 
-    // Gives the focus to the first enabled tab-stop control, as the dialog manager does when
-    // OnInitDialog answers true.
-    void FocusFirstTabStop();
-    // A button click or a menu choice: the handler first, then the default for OK and Cancel.
+    // OnInitDialog, and the focus the dialog manager then gives.
+    void Initialise();
+    // A button click or a menu choice, and a key-down: the handler first, then the dialog
+    // manager's rules (platform/dialog_rules.hpp). KeyDown answers whether anything took it.
     void Command(int id);
+    bool KeyDown(int virtual_key);
     // What tests read back: the limit last given by SetInputLimit (0 if none), and whether
     // a timer runs.
     int InputLimit(int id) const;
@@ -73,7 +74,7 @@ public:
     std::unique_ptr<DeviceContext> GetDeviceContext(int control_id) override;
     void EndDialog(int result) override;
 
-    // QDialog: Escape and the window's close command come here; both are Cancel.
+    // QDialog: the window's close command comes here, as Cancel.
     void accept() override { Command(IDOK); }
     void reject() override { Command(IDCANCEL); }
 

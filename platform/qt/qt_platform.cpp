@@ -64,7 +64,7 @@ std::unique_ptr<QtDialogWindow> QtPlatform::Open(const DialogTemplate& t, Dialog
     connect(raw, &QObject::destroyed, this, [this, raw] {
         running_.erase(std::remove(running_.begin(), running_.end(), raw), running_.end());
     });
-    if (handler.OnInitDialog(*dialog)) dialog->FocusFirstTabStop();
+    dialog->Initialise();
     return dialog;
 }
 
@@ -120,7 +120,7 @@ bool QtPlatform::eventFilter(QObject* receiver, QEvent* event) {
     }
     const int virtual_key = VirtualKeyOf(key->key(), (key->modifiers() & Qt::KeypadModifier) != 0,
                                          key->nativeScanCode(), layout_);
-    return dialog->handler().PreTranslateKeyDown(virtual_key);
+    return dialog->KeyDown(virtual_key);
 }
 
 }  // namespace tomaro::platform::qt

@@ -33,7 +33,6 @@ public:
     // The innermost dialog that is open, or null.
     QtDialogWindow* RunningDialog() const;
 
-    KeyboardLayout keyboard_layout() const { return layout_; }
     void SetKeyboardLayout(KeyboardLayout layout) { layout_ = layout; }
 
 protected:

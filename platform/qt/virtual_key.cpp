@@ -2,6 +2,8 @@
 
 #include <Qt>
 
+#include "platform/virtual_keys.hpp"
+
 namespace tomaro::platform::qt {
 namespace {
 
@@ -10,19 +12,6 @@ constexpr std::uint32_t kMainRowFirst = 10;
 constexpr std::uint32_t kMainRowLast = 19;
 // The Japanese keyboard's "\ _" key beside the right Shift (VK_OEM_102).
 constexpr std::uint32_t kJapaneseRoKey = 97;
-
-constexpr int kOem1 = 186;       // US ";:", Japanese ":*"
-constexpr int kOemPlus = 187;    // US "=+", Japanese ";+"
-constexpr int kOemComma = 188;   // ",<"
-constexpr int kOemMinus = 189;   // US "-_", Japanese "-="
-constexpr int kOemPeriod = 190;  // ".>"
-constexpr int kOem2 = 191;       // "/?"
-constexpr int kOem3 = 192;       // US "`~", Japanese "@`"
-constexpr int kOem4 = 219;       // "[{"
-constexpr int kOem5 = 220;       // "\|"
-constexpr int kOem6 = 221;       // "]}"
-constexpr int kOem7 = 222;       // US "'\"", Japanese "^~"
-constexpr int kOem102 = 226;     // Japanese "\_"
 
 // A character whose key differs between the layouts: on the Japanese layout the shifted
 // digits are !"#$%&'() and the punctuation keys sit elsewhere.
@@ -33,37 +22,37 @@ struct SymbolRow {
 };
 
 constexpr SymbolRow kSymbols[] = {
-    {Qt::Key_Period, kOemPeriod, kOemPeriod},
-    {Qt::Key_Greater, kOemPeriod, kOemPeriod},
-    {Qt::Key_Comma, kOemComma, kOemComma},
-    {Qt::Key_Less, kOemComma, kOemComma},
-    {Qt::Key_Slash, kOem2, kOem2},
-    {Qt::Key_Question, kOem2, kOem2},
-    {Qt::Key_Minus, kOemMinus, kOemMinus},
-    {Qt::Key_Plus, kOemPlus, kOemPlus},
-    {Qt::Key_Colon, kOem1, kOem1},
-    {Qt::Key_Asterisk, kOem1, kOem1},  // US Shift+8 comes by its keycode, as the digit
-    {Qt::Key_Semicolon, kOem1, kOemPlus},
-    {Qt::Key_Equal, kOemPlus, kOemMinus},
-    {Qt::Key_Underscore, kOemMinus, kOem102},
-    {Qt::Key_BracketLeft, kOem4, kOem4},
-    {Qt::Key_BraceLeft, kOem4, kOem4},
-    {Qt::Key_BracketRight, kOem6, kOem6},
-    {Qt::Key_BraceRight, kOem6, kOem6},
-    {Qt::Key_Bar, kOem5, kOem5},
-    {Qt::Key_QuoteLeft, kOem3, kOem3},
-    {Qt::Key_AsciiTilde, kOem3, kOem7},
-    {Qt::Key_Exclam, '1', '1'},
-    {Qt::Key_At, '2', kOem3},
-    {Qt::Key_QuoteDbl, kOem7, '2'},
-    {Qt::Key_NumberSign, '3', '3'},
-    {Qt::Key_Dollar, '4', '4'},
-    {Qt::Key_Percent, '5', '5'},
-    {Qt::Key_AsciiCircum, '6', kOem7},
-    {Qt::Key_Ampersand, '7', '6'},
-    {Qt::Key_Apostrophe, kOem7, '7'},
-    {Qt::Key_ParenLeft, '9', '8'},
-    {Qt::Key_ParenRight, '0', '9'},
+    {Qt::Key_Period, vk::kOemPeriod, vk::kOemPeriod},
+    {Qt::Key_Greater, vk::kOemPeriod, vk::kOemPeriod},
+    {Qt::Key_Comma, vk::kOemComma, vk::kOemComma},
+    {Qt::Key_Less, vk::kOemComma, vk::kOemComma},
+    {Qt::Key_Slash, vk::kOem2, vk::kOem2},
+    {Qt::Key_Question, vk::kOem2, vk::kOem2},
+    {Qt::Key_Minus, vk::kOemMinus, vk::kOemMinus},
+    {Qt::Key_Plus, vk::kOemPlus, vk::kOemPlus},
+    {Qt::Key_Colon, vk::kOem1, vk::kOem1},
+    {Qt::Key_Asterisk, vk::kOem1, vk::kOem1},  // US Shift+8 comes by its keycode, as the digit
+    {Qt::Key_Semicolon, vk::kOem1, vk::kOemPlus},
+    {Qt::Key_Equal, vk::kOemPlus, vk::kOemMinus},
+    {Qt::Key_Underscore, vk::kOemMinus, vk::kOem102},
+    {Qt::Key_BracketLeft, vk::kOem4, vk::kOem4},
+    {Qt::Key_BraceLeft, vk::kOem4, vk::kOem4},
+    {Qt::Key_BracketRight, vk::kOem6, vk::kOem6},
+    {Qt::Key_BraceRight, vk::kOem6, vk::kOem6},
+    {Qt::Key_Bar, vk::kOem5, vk::kOem5},
+    {Qt::Key_QuoteLeft, vk::kOem3, vk::kOem3},
+    {Qt::Key_AsciiTilde, vk::kOem3, vk::kOem7},
+    {Qt::Key_Exclam, vk::Digit(1), vk::Digit(1)},
+    {Qt::Key_At, vk::Digit(2), vk::kOem3},
+    {Qt::Key_QuoteDbl, vk::kOem7, vk::Digit(2)},
+    {Qt::Key_NumberSign, vk::Digit(3), vk::Digit(3)},
+    {Qt::Key_Dollar, vk::Digit(4), vk::Digit(4)},
+    {Qt::Key_Percent, vk::Digit(5), vk::Digit(5)},
+    {Qt::Key_AsciiCircum, vk::Digit(6), vk::kOem7},
+    {Qt::Key_Ampersand, vk::Digit(7), vk::Digit(6)},
+    {Qt::Key_Apostrophe, vk::kOem7, vk::Digit(7)},
+    {Qt::Key_ParenLeft, vk::Digit(9), vk::Digit(8)},
+    {Qt::Key_ParenRight, vk::Digit(0), vk::Digit(9)},
 };
 
 struct KeyRow {
@@ -72,29 +61,35 @@ struct KeyRow {
 };
 
 constexpr KeyRow kNamedKeys[] = {
-    {Qt::Key_Backspace, 8}, {Qt::Key_Tab, 9},          {Qt::Key_Backtab, 9}, {Qt::Key_Clear, 12},
-    {Qt::Key_Return, 13},   {Qt::Key_Enter, 13},       {Qt::Key_Shift, 16},  {Qt::Key_Control, 17},
-    {Qt::Key_Pause, 19},    {Qt::Key_CapsLock, 20},    {Qt::Key_Escape, 27}, {Qt::Key_Space, 32},
-    {Qt::Key_PageUp, 33},   {Qt::Key_PageDown, 34},    {Qt::Key_End, 35},    {Qt::Key_Home, 36},
-    {Qt::Key_Left, 37},     {Qt::Key_Up, 38},          {Qt::Key_Right, 39},  {Qt::Key_Down, 40},
-    {Qt::Key_Print, 44},    {Qt::Key_Insert, 45},      {Qt::Key_Delete, 46}, {Qt::Key_Menu, 93},
-    {Qt::Key_NumLock, 144}, {Qt::Key_ScrollLock, 145},
+    {Qt::Key_Backspace, vk::kBack},  {Qt::Key_Tab, vk::kTab},
+    {Qt::Key_Backtab, vk::kTab},     {Qt::Key_Clear, vk::kClear},
+    {Qt::Key_Return, vk::kReturn},   {Qt::Key_Enter, vk::kReturn},
+    {Qt::Key_Shift, vk::kShift},     {Qt::Key_Control, vk::kControl},
+    {Qt::Key_Pause, vk::kPause},     {Qt::Key_CapsLock, vk::kCapital},
+    {Qt::Key_Escape, vk::kEscape},   {Qt::Key_Space, vk::kSpace},
+    {Qt::Key_PageUp, vk::kPrior},    {Qt::Key_PageDown, vk::kNext},
+    {Qt::Key_End, vk::kEnd},         {Qt::Key_Home, vk::kHome},
+    {Qt::Key_Left, vk::kLeft},       {Qt::Key_Up, vk::kUp},
+    {Qt::Key_Right, vk::kRight},     {Qt::Key_Down, vk::kDown},
+    {Qt::Key_Print, vk::kSnapshot},  {Qt::Key_Insert, vk::kInsert},
+    {Qt::Key_Delete, vk::kDelete},   {Qt::Key_Menu, vk::kApps},
+    {Qt::Key_NumLock, vk::kNumLock}, {Qt::Key_ScrollLock, vk::kScroll},
 };
 
 int KeypadKey(int qt_key) {
-    if (qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9) return 96 + (qt_key - Qt::Key_0);
+    if (qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9) return vk::Numpad(qt_key - Qt::Key_0);
     switch (qt_key) {
         case Qt::Key_Asterisk:
-            return 106;
+            return vk::kMultiply;
         case Qt::Key_Plus:
-            return 107;
+            return vk::kAdd;
         case Qt::Key_Minus:
-            return 109;
+            return vk::kSubtract;
         case Qt::Key_Period:
         case Qt::Key_Comma:
-            return 110;  // the decimal key, whichever mark it prints
+            return vk::kDecimal;  // the decimal key, whichever mark it prints
         case Qt::Key_Slash:
-            return 111;
+            return vk::kDivide;
         default:
             return 0;
     }
@@ -104,25 +99,27 @@ int KeypadKey(int qt_key) {
 
 int VirtualKeyOf(int qt_key, bool keypad, std::uint32_t native_scan_code, KeyboardLayout layout) {
     if (keypad) {
-        if (const int vk = KeypadKey(qt_key)) return vk;
+        if (const int code = KeypadKey(qt_key)) return code;
         // Keypad Enter, and the keypad's navigation keys with Num Lock off, are the same
         // keys as elsewhere.
     } else if (native_scan_code >= kMainRowFirst && native_scan_code <= kMainRowLast) {
         // Whatever the shift state makes of a main-row digit key, Windows reports its digit.
         const std::uint32_t digit = (native_scan_code - kMainRowFirst + 1) % 10;
-        return '0' + static_cast<int>(digit);
+        return vk::Digit(static_cast<int>(digit));
     }
 
-    if (qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z) return 'A' + (qt_key - Qt::Key_A);
-    if (qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9) return '0' + (qt_key - Qt::Key_0);
-    if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F24) return 112 + (qt_key - Qt::Key_F1);
+    if (qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z) return vk::Letter('A') + (qt_key - Qt::Key_A);
+    if (qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9) return vk::Digit(qt_key - Qt::Key_0);
+    if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F24)
+        return vk::Function(1) + (qt_key - Qt::Key_F1);
 
     for (const KeyRow& row : kNamedKeys)
         if (row.qt_key == qt_key) return row.vk;
 
     if (qt_key == Qt::Key_Backslash)
-        return layout == KeyboardLayout::Japanese && native_scan_code == kJapaneseRoKey ? kOem102
-                                                                                        : kOem5;
+        return layout == KeyboardLayout::Japanese && native_scan_code == kJapaneseRoKey
+                   ? vk::kOem102
+                   : vk::kOem5;
     for (const SymbolRow& row : kSymbols)
         if (row.qt_key == qt_key) return layout == KeyboardLayout::Japanese ? row.japanese : row.us;
     return 0;

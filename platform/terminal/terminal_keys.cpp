@@ -4,32 +4,32 @@
 
 #include <cctype>
 
+#include "platform/virtual_keys.hpp"
+#include "shell/key_map.hpp"
+
 namespace tomaro::platform::terminal {
 namespace {
 
-// Virtual-key codes; the keypad's operator keys mean the same on every keyboard layout.
-constexpr int kBack = 8, kReturn = 13, kEscape = 27, kEnd = 35, kHome = 36, kLeft = 37, kUp = 38,
-              kRight = 39, kDown = 40, kDelete = 46, kMultiply = 106, kAdd = 107, kSubtract = 109,
-              kDecimal = 110, kDivide = 111, kF9 = 120;
-constexpr int kCtrlC = 3, kCtrlQ = 17, kDeleteChar = 127;
+constexpr int kCtrlC = 3, kCtrlQ = 17, kBackspaceChar = 8, kEscapeChar = 27, kDeleteChar = 127;
 
 struct Row {
     int code;
     int virtual_key;
 };
 
+// The keypad's operator keys mean the same on every keyboard layout.
 constexpr Row kCharacters[] = {
-    {'+', kAdd},     {'-', kSubtract},     {'*', kMultiply},   {'/', kDivide},
-    {'.', kDecimal}, {'=', kReturn},       {'\r', kReturn},    {'\n', kReturn},
-    {kBack, kBack},  {kDeleteChar, kBack}, {kEscape, kEscape},
+    {'+', vk::kAdd},          {'-', vk::kSubtract},       {'*', vk::kMultiply},
+    {'/', vk::kDivide},       {'.', vk::kDecimal},        {'=', vk::kReturn},
+    {'\r', vk::kReturn},      {'\n', vk::kReturn},        {kBackspaceChar, vk::kBack},
+    {kDeleteChar, vk::kBack}, {kEscapeChar, vk::kEscape},
 };
 
-constexpr char kLetters[] = "ORMFVCXZ";
-
 constexpr Row kFunctionKeys[] = {
-    {KEY_ENTER, kReturn}, {KEY_BACKSPACE, kBack}, {KEY_DC, kDelete}, {KEY_HOME, kHome},
-    {KEY_END, kEnd},      {KEY_LEFT, kLeft},      {KEY_UP, kUp},     {KEY_RIGHT, kRight},
-    {KEY_DOWN, kDown},    {KEY_F(9), kF9},
+    {KEY_ENTER, vk::kReturn},    {KEY_BACKSPACE, vk::kBack}, {KEY_DC, vk::kDelete},
+    {KEY_HOME, vk::kHome},       {KEY_END, vk::kEnd},        {KEY_LEFT, vk::kLeft},
+    {KEY_UP, vk::kUp},           {KEY_RIGHT, vk::kRight},    {KEY_DOWN, vk::kDown},
+    {KEY_F(9), vk::Function(9)},
 };
 
 constexpr int kShiftF10 = KEY_F(22);  // terminals report shifted F1-F12 as F13-F24
@@ -52,13 +52,13 @@ TerminalKey TranslateKey(int code, bool function_key) {
         return {};
     }
     if (code == kCtrlC || code == kCtrlQ) return {KeyAction::Quit};
-    if (code >= '0' && code <= '9') return Key(code);
+    if (code >= '0' && code <= '9') return Key(vk::Digit(code - '0'));
     for (const Row& row : kCharacters)
         if (row.code == code) return Key(row.virtual_key);
-    if (code > 0 && code < 128) {
-        const int upper = std::toupper(code);
-        for (const char* letter = kLetters; *letter != '\0'; ++letter)
-            if (*letter == upper) return Key(upper);
+    // A letter in either case is its key, where the key map binds that key.
+    if (code > 0 && code < 128 && std::isalpha(code) != 0) {
+        const int letter = vk::Letter(static_cast<char>(std::toupper(code)));
+        if (LookUpKey(letter)) return Key(letter);
     }
     return {};
 }

@@ -16,7 +16,7 @@ namespace {
 
 // However long until the next timer, the host looks up this often (a signal may be pending).
 constexpr int kLongestWaitMs = 500;
-constexpr int kEscape = 27;
+constexpr int kEscapeChar = 27;
 
 // The device context's client rectangle: inside the frame of the template's framed area.
 Rect DisplayClientRect(const DialogTemplate& t) {
@@ -218,7 +218,7 @@ std::optional<int> TerminalPlatform::TrackPopupMenu(const headless::Popup& popup
             case Input::Character:
                 if (TranslateKey(input.code, false).action == KeyAction::Quit)
                     quit_ = true;
-                else if (input.code == kEscape)
+                else if (input.code == kEscapeChar)
                     open = false;
                 else if (input.code == '\r' || input.code == '\n')
                     choose(selected);

@@ -24,12 +24,75 @@ std::wstring WindowText(HWND window) {
 
 }  // namespace
 
-GdiDeviceContext::GdiDeviceContext(HWND control) : control_(control), dc_(GetDC(control)) {
-    ::SetBkMode(dc_, TRANSPARENT);
+KeptPicture::KeptPicture(HWND control) : control_(control) {
+    SetWindowSubclass(control_, ControlProc, 0, reinterpret_cast<DWORD_PTR>(this));
 }
 
+KeptPicture::~KeptPicture() {
+    RemoveWindowSubclass(control_, ControlProc, 0);
+    Release();
+}
+
+void KeptPicture::Release() {
+    if (!dc_) return;
+    SelectObject(dc_, old_bitmap_);
+    DeleteObject(bitmap_);
+    DeleteDC(dc_);
+    dc_ = nullptr;
+    bitmap_ = nullptr;
+}
+
+HDC KeptPicture::Canvas() {
+    RECT client{};
+    GetClientRect(control_, &client);
+    if (!dc_ || client.right != size_.cx || client.bottom != size_.cy) {
+        Release();
+        HDC screen = GetDC(control_);
+        dc_ = CreateCompatibleDC(screen);
+        bitmap_ = CreateCompatibleBitmap(screen, client.right, client.bottom);
+        ReleaseDC(control_, screen);
+        old_bitmap_ = SelectObject(dc_, bitmap_);
+        size_ = {client.right, client.bottom};
+        FillRect(dc_, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+    ::SetTextAlign(dc_, TA_LEFT | TA_TOP);
+    ::SetBkMode(dc_, TRANSPARENT);
+    return dc_;
+}
+
+void KeptPicture::CopyTo(HDC target) const {
+    if (dc_) BitBlt(target, 0, 0, size_.cx, size_.cy, dc_, 0, 0, SRCCOPY);
+}
+
+LRESULT CALLBACK KeptPicture::ControlProc(HWND control, UINT message, WPARAM wparam, LPARAM lparam,
+                                          UINT_PTR, DWORD_PTR picture) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return TRUE;  // the picture covers it
+        case WM_PAINT: {
+            PAINTSTRUCT paint{};
+            HDC dc = BeginPaint(control, &paint);
+            const auto* kept = reinterpret_cast<const KeptPicture*>(picture);
+            RECT client{};
+            GetClientRect(control, &client);
+            if (client.right != kept->size_.cx || client.bottom != kept->size_.cy)
+                FillRect(dc, &client, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+            kept->CopyTo(dc);
+            EndPaint(control, &paint);
+            return 0;
+        }
+        default:
+            return DefSubclassProc(control, message, wparam, lparam);
+    }
+}
+
+GdiDeviceContext::GdiDeviceContext(HWND control, KeptPicture& picture)
+    : control_(control), picture_(picture), dc_(picture.Canvas()) {}
+
 GdiDeviceContext::~GdiDeviceContext() {
-    ReleaseDC(control_, dc_);
+    HDC screen = GetDC(control_);
+    picture_.CopyTo(screen);
+    ReleaseDC(control_, screen);
 }
 
 void GdiDeviceContext::FillWhite(const Rect& r) {
@@ -63,10 +126,6 @@ Rect GdiDeviceContext::ClientRect() {
     RECT rect{};
     GetClientRect(control_, &rect);
     return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-void GdiDeviceContext::Validate() {
-    ValidateRect(control_, nullptr);
 }
 
 Win32DialogWindow::~Win32DialogWindow() {
@@ -295,7 +354,9 @@ bool Win32DialogWindow::PaintMinimised() {
 std::unique_ptr<DeviceContext> Win32DialogWindow::GetDeviceContext(int control_id) {
     HWND control = GetDlgItem(hwnd_, control_id);
     if (!control) return nullptr;
-    return std::make_unique<GdiDeviceContext>(control);
+    std::unique_ptr<KeptPicture>& picture = pictures_[control_id];
+    if (!picture) picture = std::make_unique<KeptPicture>(control);
+    return std::make_unique<GdiDeviceContext>(control, *picture);
 }
 
 void Win32DialogWindow::EndDialog(int result) {

@@ -3,6 +3,7 @@
 // context from GetDC.
 #pragma once
 
+#include <map>
 #include <memory>
 #include <utility>
 
@@ -14,11 +15,41 @@ struct IAccPropServices;  // <oleacc.h>
 
 namespace tomaro::platform::win32 {
 
-// A control's device context outside its paint cycle, in the control's default font, text
-// colour and pen, with a transparent background.
+// The picture of a control that the program draws (the display), kept in a bitmap the size
+// of its client area: drawing goes into it, and the control's own painting copies it out
+// instead of wiping it, so no repaint needs it drawn again.
+class KeptPicture {
+public:
+    // Takes over the control's painting.
+    explicit KeptPicture(HWND control);
+    ~KeptPicture();
+    KeptPicture(const KeptPicture&) = delete;
+    KeptPicture& operator=(const KeptPicture&) = delete;
+
+    // A memory device context that draws into the picture, in its default state (default
+    // font, text colour and pen, text at its top left); a picture whose control changed
+    // size starts again white at the new size.
+    HDC Canvas();
+    // Onto the control's client area.
+    void CopyTo(HDC target) const;
+
+private:
+    static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wparam, LPARAM lparam,
+                                        UINT_PTR id, DWORD_PTR picture);
+    void Release();
+
+    HWND control_;
+    HDC dc_ = nullptr;
+    HBITMAP bitmap_ = nullptr;
+    HGDIOBJ old_bitmap_ = nullptr;
+    SIZE size_{};
+};
+
+// Drawing into a control's kept picture outside its paint cycle, with a transparent
+// background; what was drawn shows when the context is released.
 class GdiDeviceContext final : public DeviceContext {
 public:
-    explicit GdiDeviceContext(HWND control);
+    GdiDeviceContext(HWND control, KeptPicture& picture);
     ~GdiDeviceContext() override;
     GdiDeviceContext(const GdiDeviceContext&) = delete;
     GdiDeviceContext& operator=(const GdiDeviceContext&) = delete;
@@ -29,10 +60,10 @@ public:
     void Line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) override;
     Size TextExtent(std::string_view utf8) override;
     Rect ClientRect() override;
-    void Validate() override;
 
 private:
     HWND control_;
+    KeptPicture& picture_;
     HDC dc_;
 };
 
@@ -88,6 +119,7 @@ private:
     HWND tooltip_ = nullptr;
     HICON big_icon_ = nullptr;
     bool painted_minimised_ = false;
+    std::map<int, std::unique_ptr<KeptPicture>> pictures_;  // of each control drawn into
 };
 
 }  // namespace tomaro::platform::win32

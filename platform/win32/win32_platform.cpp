@@ -3,6 +3,8 @@
 #include <objbase.h>
 #include <windowsx.h>
 
+#include "platform/dialog_rules.hpp"
+
 namespace tomaro::platform::win32 {
 
 // One dialog from DoModal to its end. The window exists from WM_INITDIALOG on.
@@ -85,6 +87,7 @@ INT_PTR CALLBACK Win32Platform::DialogProc(HWND dialog, UINT message, WPARAM wpa
         running->window->Prepare(running->dialog_template);
         RECT before{};
         GetWindowRect(dialog, &before);
+        // True lets the dialog manager give the focus to the first tab stop.
         const bool focus_first = running->handler.OnInitDialog(*running->window);
         // A dialog that its initialisation did not place is centred: the About box over
         // the calculator, the calculator on the screen, wherever the template put them.
@@ -103,13 +106,8 @@ INT_PTR CALLBACK Win32Platform::DialogProc(HWND dialog, UINT message, WPARAM wpa
         case WM_COMMAND: {
             // Clicks and menu or accelerator commands; other notifications are not commands.
             if (HIWORD(wparam) > 1) return FALSE;
-            const int id = LOWORD(wparam);
-            if (handler.OnCommand(id)) return TRUE;
-            if (id == IDOK || id == IDCANCEL) {
-                ::EndDialog(dialog, id);
-                return TRUE;
-            }
-            return FALSE;
+            // Enter and Escape arrive here as OK and Cancel from the dialog manager itself.
+            return SendCommand(handler, window, LOWORD(wparam)) ? TRUE : FALSE;
         }
         case WM_CHAR: {
             // Sent by the message filter with a key-down's virtual-key code; the result tells

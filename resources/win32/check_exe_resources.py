@@ -1,13 +1,16 @@
 #!/usr/bin/env python3
 """Checks the resources of a built program against the resource script it was built from.
 
-Usage: check_exe_resources.py DECOMPILED.rc tomaro.rc ARCH
+Usage: check_exe_resources.py DECOMPILED.rc tomaro.rc ARCH [INCLUDE_DIR]
 
 DECOMPILED.rc is what `windres -i PROGRAM.exe -O rc` prints; ARCH is the processor
-architecture the manifest must name. Dialogs (styles, captions, fonts, every control), menu,
+architecture the manifest must name. The script's #include "resources/version.hpp" is read
+from INCLUDE_DIR, by default the folder "generated" beside DECOMPILED.rc (the build folder
+the program was built in), and its macros expanded as the resource compiler expands them. Dialogs (styles, captions, fonts, every control), menu,
 string table and version resource must come back as the script wrote them, the icon group must
 hold 48, 32 and 16 pixel 8-bit images, and the manifest must ask for Common Controls 6.0.
 """
+import os
 import re
 import sys
 import xml.etree.ElementTree as ET
@@ -23,6 +26,23 @@ def unquote(token):
     if wide:
         body = re.sub(r"\\x([0-9a-fA-F]{4})", lambda m: chr(int(m.group(1), 16)), body)
     return body.replace("\\n", "\n").replace("\\\\", "\\")
+
+
+def expand(text, include_dir):
+    """The script as the resource compiler reads it: the macros of the headers it includes
+    expanded, and adjacent string literals joined."""
+    macros = {}
+    for header in re.findall(r'^#include "([^"]+)"', text, re.M):
+        path = os.path.join(include_dir, header)
+        if not os.path.exists(path):
+            sys.exit(f"{header} is not in {include_dir}")
+        definitions = open(path, encoding="utf-8").read().replace("\\\n", " ")
+        for name, value in re.findall(r"^#define (\w+)[ \t]+(.+)$", definitions, re.M):
+            macros[name] = value.strip()
+    if macros:
+        names = "|".join(re.escape(name) for name in macros)
+        text = re.sub(r"\b(" + names + r")\b", lambda m: macros[m.group(1)], text)
+    return re.sub(r'"[ \t]+"', "", text)
 
 
 def number(token):
@@ -103,7 +123,9 @@ def parse(text):
 
 def main():
     built = parse(open(sys.argv[1], encoding="utf-8").read())
-    source = parse(open(sys.argv[2], encoding="utf-8").read())
+    include_dir = (sys.argv[4] if len(sys.argv) > 4
+                   else os.path.join(os.path.dirname(sys.argv[1]) or ".", "generated"))
+    source = parse(expand(open(sys.argv[2], encoding="utf-8").read(), include_dir))
     arch = sys.argv[3]
     errors = []
 

@@ -2,7 +2,7 @@
 //   build/<dir>/tests/resources/write_rc > resources/win32/tomaro.rc
 #include <iostream>
 
-#include "resources/rc_script.hpp"
+#include "resources/win32/rc_script.hpp"
 
 int main() {
     std::cout << tomaro::ResourceScript();

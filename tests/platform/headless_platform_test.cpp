@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/virtual_keys.hpp"
+
 #include <string>
 #include <vector>
 
@@ -60,17 +62,17 @@ TEST(HeadlessWindow, OnlyAnEnabledButtonClicksAndUnhandledOkCancelEnterEscapeEnd
         w.Click(IDC_DIGIT7);
         w.Click(IDC_DISPLAY);  // not a button
         w.Click(4711);         // no such control
-        w.KeyDown(65);
-        w.KeyDown(13);
+        w.KeyDown(vk::Letter('A'));
+        w.KeyDown(vk::kReturn);
         EXPECT_TRUE(w.Ended());
-        w.KeyDown(27);  // an ended dialog takes nothing more
+        w.KeyDown(vk::kEscape);  // an ended dialog takes nothing more
     });
     EXPECT_EQ(result, IDOK);
     const std::vector<std::string> expected = {"command 1012", "key 65", "key 13", "command 1"};
     EXPECT_EQ(probe.events, expected);
 
     Probe escaped;
-    EXPECT_EQ(RunProbe(escaped, [](HeadlessWindow& w) { w.KeyDown(27); }), IDCANCEL);
+    EXPECT_EQ(RunProbe(escaped, [](HeadlessWindow& w) { w.KeyDown(vk::kEscape); }), IDCANCEL);
     Probe left_open;  // a session that leaves it open: closed as by the close box
     EXPECT_EQ(RunProbe(left_open, [](HeadlessWindow&) {}), IDCANCEL);
 }
@@ -101,10 +103,10 @@ TEST(HeadlessWindow, ChangedFieldsRepaintAfterTheEvent) {
         w.SetControlText(IDC_KIND, "整数");
         w.SetControlText(IDC_DIGIT1, "one");  // a button paints itself
         EXPECT_TRUE(probe.events.empty());    // nothing until the event ends
-        w.KeyDown(65);
+        w.KeyDown(vk::Letter('A'));
         EXPECT_EQ(w.Text(IDC_READOUT), "2");
     });
-    // One colour request stands for both fields: each would repaint the same state alike.
+    // One colour request stands for both fields: each would ask the same of the dialog.
     const std::vector<std::string> expected = {"key 65", "field paints", "command 2"};
     EXPECT_EQ(probe.events, expected);
 }

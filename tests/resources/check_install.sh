@@ -2,14 +2,16 @@
 # Installs the build into a scratch prefix and checks that everything a desktop needs landed
 # where it looks for it, in a form its validators accept.
 #
-# check_install.sh BUILD_DIR WINDOW VERSION
+# check_install.sh BUILD_DIR WINDOW VERSION [TERMINAL]
 #   WINDOW is 1 when the build has the window (bin/tomaro and its desktop files), else 0;
-#   VERSION is the project's version, which the package and the metainfo must carry.
+#   VERSION is the project's version, which the package and the metainfo must carry;
+#   TERMINAL is 1 (the default) when the build has tomaro-tui, else 0.
 set -euo pipefail
 
 build_dir=$1
 window=$2
 version=$3
+terminal=${4:-1}
 app_id=io.github.tomaro.Quillet
 
 failures=0
@@ -66,15 +68,25 @@ if [ -x "$prefix/bin/tomaro-cli" ]; then
     [ "$out" = "$expected" ] || fail "installed tomaro-cli printed: $out"
 fi
 
-# The terminal calculator: present, and it answers from where it was installed.
-expect_executable bin/tomaro-tui
-if [ -x "$prefix/bin/tomaro-tui" ]; then
-    out=$("$prefix/bin/tomaro-tui" --version) || fail "installed tomaro-tui --version failed"
-    [ "$out" = "Tomaro -Quillet- Version $version" ] || fail "installed tomaro-tui --version: $out"
+# The terminal calculator: present, and it answers from where it was installed; absent from
+# a build without it.
+programs=(tomaro-cli)
+if [ "$terminal" = 1 ]; then
+    programs+=(tomaro-tui)
+    expect_executable bin/tomaro-tui
+    if [ -x "$prefix/bin/tomaro-tui" ]; then
+        out=$("$prefix/bin/tomaro-tui" --version) || fail "installed tomaro-tui --version failed"
+        [ "$out" = "Tomaro -Quillet- Version $version" ] ||
+            fail "installed tomaro-tui --version: $out"
+    fi
+else
+    for path in bin/tomaro-tui share/man/man1/tomaro-tui.1.gz; do
+        [ ! -e "$prefix/$path" ] || fail "$path is installed by a build without tomaro-tui"
+    done
 fi
 
 # The manual pages, compressed as Debian installs them, and readable.
-for program in tomaro-cli tomaro-tui; do
+for program in "${programs[@]}"; do
     man_page=share/man/man1/$program.1.gz
     title=$(tr '[:lower:]' '[:upper:]' <<<"$program" | sed 's/-/\\\\-/')
     expect_file "$man_page"
@@ -140,4 +152,4 @@ if [ "$failures" -gt 0 ]; then
     (cd "$prefix" && find . -type f | sort) >&2
     exit 1
 fi
-echo "install layout ok (window: $window)"
+echo "install layout ok (window: $window, terminal: $terminal)"

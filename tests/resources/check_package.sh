@@ -2,14 +2,16 @@
 # Builds the Debian package into a scratch directory and checks its fields and contents.
 # It does not install the package.
 #
-# check_package.sh BUILD_DIR WINDOW VERSION
+# check_package.sh BUILD_DIR WINDOW VERSION [TERMINAL]
 #   WINDOW is 1 when the build has the window (bin/tomaro and its desktop files), else 0;
-#   VERSION is the project's version, which the package and the metainfo must carry.
+#   VERSION is the project's version, which the package and the metainfo must carry;
+#   TERMINAL is 1 (the default) when the build has tomaro-tui, else 0.
 set -euo pipefail
 
 build_dir=$1
 window=$2
 version=$3
+terminal=${4:-1}
 app_id=io.github.tomaro.Quillet
 
 for tool in cpack dpkg-deb dpkg-shlibdeps; do
@@ -69,7 +71,9 @@ expect_depends() {
 }
 expect_depends libc6
 expect_depends libstdc++6
-expect_depends libncursesw6
+if [ "$terminal" = 1 ]; then
+    expect_depends libncursesw6
+fi
 if [ "$window" = 1 ]; then
     for p in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins fonts-ipafont-gothic \
         qt6-translations-l10n; do
@@ -84,8 +88,10 @@ expect_path() {
 }
 expect_path /usr/bin/tomaro-cli
 expect_path /usr/share/man/man1/tomaro-cli.1.gz
-expect_path /usr/bin/tomaro-tui
-expect_path /usr/share/man/man1/tomaro-tui.1.gz
+if [ "$terminal" = 1 ]; then
+    expect_path /usr/bin/tomaro-tui
+    expect_path /usr/share/man/man1/tomaro-tui.1.gz
+fi
 if [ "$window" = 1 ]; then
     expect_path /usr/bin/tomaro
     expect_path /usr/share/applications/$app_id.desktop
@@ -104,8 +110,10 @@ dpkg-deb -x "$deb" "$work/root"
 out=$("$work/root/usr/bin/tomaro-cli" --version) || fail "packaged tomaro-cli --version failed"
 [ "$out" = "Tomaro -Quillet- Version $version" ] || fail "packaged tomaro-cli --version: $out"
 # tomaro-tui links no Qt: it runs where there is no window system.
-qt_libraries=$(ldd "$work/root/usr/bin/tomaro-tui" | grep -i 'libQt' || true)
-[ -z "$qt_libraries" ] || fail "tomaro-tui links Qt: $qt_libraries"
+if [ "$terminal" = 1 ]; then
+    qt_libraries=$(ldd "$work/root/usr/bin/tomaro-tui" | grep -i 'libQt' || true)
+    [ -z "$qt_libraries" ] || fail "tomaro-tui links Qt: $qt_libraries"
+fi
 
 if [ "$failures" -gt 0 ]; then
     echo "$failures check(s) failed; control fields and contents:" >&2

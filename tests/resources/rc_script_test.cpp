@@ -1,6 +1,6 @@
 // The resource script the Windows build compiles: the committed copy is exactly what the
 // resource description writes, and what it writes says what the description says.
-#include "resources/rc_script.hpp"
+#include "resources/win32/rc_script.hpp"
 
 #include <gtest/gtest.h>
 
@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "resources/resources.hpp"
-#include "resources/win32_styles.hpp"
+#include "resources/win32/win32_styles.hpp"
 
 namespace tomaro {
 namespace {
@@ -133,21 +133,32 @@ TEST(ResourceScript, MenuStringIconVersionAndManifest) {
     EXPECT_EQ(Block(script, "STRINGTABLE"),
               (std::vector<std::string>{"BEGIN", "    101 \"このソフトのバージョン情報(&A)...\""}));
 
+    // The version's numbers and texts are the generated header's, never written here.
     const std::vector<std::string> lines = Lines(script);
-    const VersionInfo& v = Version();
-    const std::string numbers = std::to_string(v.major) + "," + std::to_string(v.minor) + "," +
-                                std::to_string(v.patch) + "," + std::to_string(v.build);
-    const std::string commas = "\", \"" + std::string(v.versionCommas) + "\"";
+    const std::string numbers =
+        "TOMARO_VERSION_MAJOR,TOMARO_VERSION_MINOR,TOMARO_VERSION_PATCH,TOMARO_VERSION_BUILD";
+    const std::string commas = "\", TOMARO_VERSION_COMMAS";
     for (const std::string& expected : std::vector<std::string>{
-             "128 ICON \"tomaro.ico\"", "1 24 \"tomaro.manifest\"", "LANGUAGE 0x11, 0x1",
-             "FILEVERSION " + numbers, "PRODUCTVERSION " + numbers, "FILEFLAGSMASK 0x0000003F",
-             "FILEFLAGS 0x0", "FILEOS 0x00000004", "FILETYPE 0x00000001", "FILESUBTYPE 0x0",
+             "#include \"resources/version.hpp\"",
+             "    CONTROL \"Tomaro -Quillet- Version \" TOMARO_VERSION, -1, \"Static\", "
+             "0x50020080, 40, 15, 110, 8",
+             "128 ICON \"tomaro.ico\"",
+             "1 24 \"tomaro.manifest\"",
+             "LANGUAGE 0x11, 0x1",
+             "FILEVERSION " + numbers,
+             "PRODUCTVERSION " + numbers,
+             "FILEFLAGSMASK 0x0000003F",
+             "FILEFLAGS 0x0",
+             "FILEOS 0x00000004",
+             "FILETYPE 0x00000001",
+             "FILESUBTYPE 0x0",
              "        BLOCK \"041104b0\"",
              "            VALUE \"FileDescription\", \"分数計算の出来る電卓です。\"",
              "            VALUE \"FileVersion" + commas,
              "            VALUE \"ProductName\", \"Tomaro ｱﾌﾟﾘｹｰｼｮﾝ\"",
              "            VALUE \"ProductVersion" + commas,
-             "            VALUE \"PrivateBuild\", \"\"", "            VALUE \"SpecialBuild\", \"\"",
+             "            VALUE \"PrivateBuild\", \"\"",
+             "            VALUE \"SpecialBuild\", \"\"",
              "        VALUE \"Translation\", 0x411, 1200"}) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end()) << expected;
     }

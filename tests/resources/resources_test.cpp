@@ -13,8 +13,6 @@
 #include <utility>
 #include <vector>
 
-#include "shell/button_commands.hpp"
-
 namespace tomaro {
 namespace {
 
@@ -46,8 +44,9 @@ constexpr GridCell kGrid[] = {
 };
 
 const ControlTemplate& Control(int id) {
-    const ControlTemplate* c = CalcDialogTemplate().control(id);
-    if (c == nullptr) throw std::runtime_error("no control " + std::to_string(id));
+    const auto controls = CalcDialogTemplate().controls;
+    const auto c = std::ranges::find(controls, id, &ControlTemplate::id);
+    if (c == controls.end()) throw std::runtime_error("no control " + std::to_string(id));
     return *c;
 }
 
@@ -192,77 +191,6 @@ TEST(CalcDialogTemplate, WindowIsAFixedSizeCaptionedDialog) {
     EXPECT_TRUE(t.appWindow);
     EXPECT_EQ(t.fontName, "ＭＳ Ｐゴシック");
     EXPECT_EQ(t.fontPointSize, 9);
-}
-
-// Each caption runs the command a person would expect of it, and no two buttons share one.
-TEST(ButtonCommands, EveryButtonRunsTheCommandOfItsCaption) {
-    const std::map<std::string_view, Command> by_caption = {
-        {"A.C.", Command::AllClear},
-        {"><", Command::ClearEntry},
-        {"0", Command::Digit0},
-        {"1", Command::Digit1},
-        {"2", Command::Digit2},
-        {"3", Command::Digit3},
-        {"4", Command::Digit4},
-        {"5", Command::Digit5},
-        {"6", Command::Digit6},
-        {"7", Command::Digit7},
-        {"8", Command::Digit8},
-        {"9", Command::Digit9},
-        {"000", Command::TripleZero},
-        {".", Command::Point},
-        {"<-", Command::Backspace},
-        {"+ | -", Command::Sign},
-        {"~ | _", Command::FractionBar},
-        {"1/x", Command::Reciprocal},
-        {"+", Command::Add},
-        {"-", Command::Subtract},
-        {"*", Command::Multiply},
-        {"/", Command::Divide},
-        {"=", Command::Equals},
-        {"M+", Command::MemoryAdd},
-        {"M-", Command::MemorySubtract},
-        {"MR", Command::MemoryRecall},
-        {"MC", Command::MemoryClear},
-    };
-    std::set<Command> commands;
-    std::size_t buttons = 0;
-    for (const ControlTemplate& c : CalcDialogTemplate().controls) {
-        SCOPED_TRACE(std::string(c.text) + " " + std::to_string(c.id));
-        const std::optional<Command> command = CommandOfButton(c.id);
-        if (!c.IsButton()) {
-            EXPECT_FALSE(command.has_value()) << "a field or the display runs a command";
-            continue;
-        }
-        ++buttons;
-        ASSERT_TRUE(command.has_value());
-        const auto expected = by_caption.find(c.text);
-        ASSERT_NE(expected, by_caption.end()) << "unexpected caption";
-        EXPECT_EQ(*command, expected->second);
-        commands.insert(*command);
-    }
-    EXPECT_EQ(buttons, by_caption.size());
-    EXPECT_EQ(commands.size(), by_caption.size());
-    EXPECT_FALSE(CommandOfButton(IDOK).has_value());
-    EXPECT_FALSE(CommandOfButton(0).has_value());
-}
-
-TEST(ButtonCommands, LockListIsEveryButtonButAllClearOnceInOrder) {
-    std::map<int, int> times;
-    for (const ControlId id : kLockedButtons)
-        ++times[id];
-    for (const int id : ButtonIds(CalcDialogTemplate())) {
-        SCOPED_TRACE(id);
-        EXPECT_EQ(times[id], id == IDC_ALLCLEAR ? 0 : 1);
-        times.erase(id);
-    }
-    EXPECT_TRUE(times.empty()) << "the lock list names a control that is not a button";
-
-    // The order in which the keypad is disabled and enabled again.
-    const std::vector<int> order = {1016, 1015, 1005, 1007, 1008, 1009, 1010, 1011, 1012,
-                                    1013, 1014, 1017, 1018, 1019, 1020, 1021, 1022, 1023,
-                                    1034, 1032, 1031, 1030, 1029, 1025, 1024, 1004};
-    EXPECT_EQ(std::vector<int>(kLockedButtons.begin(), kLockedButtons.end()), order);
 }
 
 TEST(AboutDialogTemplate, ShowsTheIconTheVersionAndOneOkButton) {

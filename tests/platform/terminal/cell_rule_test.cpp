@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
 
 #include "display/display_model.hpp"
@@ -27,7 +28,9 @@ TEST(CellRule, CalculatorControls) {
         {IDC_EQUALS, {66, 20, 10, 3}},       {IDC_MEMORYADD, {2, 20, 10, 3}},
     };
     for (const Row& row : rows)
-        EXPECT_EQ(ToCells(t.control(row.id)->rect), row.cells) << row.id;
+        EXPECT_EQ(ToCells(std::ranges::find(t.controls, row.id, &ControlTemplate::id)->rect),
+                  row.cells)
+            << row.id;
     // Every button of the keypad's 25 x 20 units is the same 10 x 3 cells.
     std::set<std::pair<int, int>> sizes;
     for (const ControlTemplate& c : t.controls)
@@ -68,7 +71,8 @@ TEST(CellRule, TextGoesToTheCellThatHoldsItsLeftPixel) {
 TEST(CellRule, WideDialogIsNarrowedToTheScreen) {
     const Placement about = PlaceDialog(AboutDialogTemplate(), {80, 24});
     EXPECT_EQ(about.box.cols, 80);
-    const CellRect ok = about.Place(*AboutDialogTemplate().control(IDOK));
+    const CellRect ok =
+        about.Place(*std::ranges::find(AboutDialogTemplate().controls, IDOK, &ControlTemplate::id));
     EXPECT_LE(ok.col + ok.cols, about.client.col + about.client.cols);
 }
 

@@ -4,46 +4,48 @@
 #include <curses.h>
 #include <gtest/gtest.h>
 
+#include "platform/virtual_keys.hpp"
+
 namespace tomaro::platform::terminal {
 namespace {
 
 TEST(TerminalKeys, Table) {
-    constexpr auto vk = [](int code) { return TerminalKey{KeyAction::VirtualKey, code}; };
+    constexpr auto key = [](int code) { return TerminalKey{KeyAction::VirtualKey, code}; };
     struct Row {
         int code;
         bool function_key;
         TerminalKey key;
     } const rows[] = {
-        {'0', false, vk('0')},
-        {'9', false, vk('9')},
-        {'+', false, vk(107)},
-        {'-', false, vk(109)},
-        {'*', false, vk(106)},
-        {'/', false, vk(111)},
-        {'.', false, vk(110)},
-        {'=', false, vk(13)},
-        {'\r', false, vk(13)},
-        {'\n', false, vk(13)},
-        {KEY_ENTER, true, vk(13)},
-        {127, false, vk(8)},
-        {KEY_BACKSPACE, true, vk(8)},
-        {27, false, vk(27)},
-        {KEY_DC, true, vk(46)},
-        {KEY_HOME, true, vk(36)},
-        {KEY_END, true, vk(35)},
-        {KEY_LEFT, true, vk(37)},
-        {KEY_UP, true, vk(38)},
-        {KEY_RIGHT, true, vk(39)},
-        {KEY_DOWN, true, vk(40)},
-        {KEY_F(9), true, vk(120)},
-        {'o', false, vk('O')},
-        {'R', false, vk('R')},
-        {'m', false, vk('M')},
-        {'f', false, vk('F')},
-        {'v', false, vk('V')},
-        {'c', false, vk('C')},
-        {'X', false, vk('X')},
-        {'z', false, vk('Z')},
+        {'0', false, key(vk::Digit(0))},
+        {'9', false, key(vk::Digit(9))},
+        {'+', false, key(vk::kAdd)},
+        {'-', false, key(vk::kSubtract)},
+        {'*', false, key(vk::kMultiply)},
+        {'/', false, key(vk::kDivide)},
+        {'.', false, key(vk::kDecimal)},
+        {'=', false, key(vk::kReturn)},
+        {'\r', false, key(vk::kReturn)},
+        {'\n', false, key(vk::kReturn)},
+        {KEY_ENTER, true, key(vk::kReturn)},
+        {127, false, key(vk::kBack)},
+        {KEY_BACKSPACE, true, key(vk::kBack)},
+        {27, false, key(vk::kEscape)},
+        {KEY_DC, true, key(vk::kDelete)},
+        {KEY_HOME, true, key(vk::kHome)},
+        {KEY_END, true, key(vk::kEnd)},
+        {KEY_LEFT, true, key(vk::kLeft)},
+        {KEY_UP, true, key(vk::kUp)},
+        {KEY_RIGHT, true, key(vk::kRight)},
+        {KEY_DOWN, true, key(vk::kDown)},
+        {KEY_F(9), true, key(vk::Function(9))},
+        {'o', false, key(vk::Letter('O'))},
+        {'R', false, key(vk::Letter('R'))},
+        {'m', false, key(vk::Letter('M'))},
+        {'f', false, key(vk::Letter('F'))},
+        {'v', false, key(vk::Letter('V'))},
+        {'c', false, key(vk::Letter('C'))},
+        {'X', false, key(vk::Letter('X'))},
+        {'z', false, key(vk::Letter('Z'))},
         {3, false, {KeyAction::Quit}},
         {17, false, {KeyAction::Quit}},
         {KEY_F(22), true, {KeyAction::ContextMenu}},

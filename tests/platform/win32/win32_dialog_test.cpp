@@ -376,8 +376,7 @@ TEST(Win32Dialog, TheSystemMenuEndsWithTheAboutItem) {
     EXPECT_NE(separator_state & MF_SEPARATOR, 0u);
 }
 
-// Repaints the readout the way Windows does; the field's colour request repaints the display,
-// which pushes the field texts.
+// Repaints the readout the way Windows does, as a person would see it after the timer.
 void RepaintReadout(HWND dialog) {
     RedrawWindow(GetDlgItem(dialog, IDC_READOUT), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }

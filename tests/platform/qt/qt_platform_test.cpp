@@ -257,7 +257,7 @@ TEST_F(QtPlatformTest, AltCombinationsPassAndMenuKeysAskForTheMenu) {
     EXPECT_TRUE(handler.keys.empty());
     QTest::keyClick(window, Qt::Key_Menu);
     QTest::keyClick(window, Qt::Key_F10, Qt::ShiftModifier);
-    EXPECT_EQ(handler.keys, std::vector<int>{16});  // the Shift press alone
+    EXPECT_EQ(handler.keys, std::vector<int>{vk::kShift});  // the Shift press alone
     EXPECT_EQ(handler.menus, (std::vector<Point>{kKeyboardMenuPoint, kKeyboardMenuPoint}));
 }
 
@@ -344,7 +344,7 @@ TEST_F(QtPlatformTest, ANestedDialogRunsOverTheRunningOneAndTakesItsKeys) {
     });
     about_result = platform_.DoModal(AboutDialogTemplate(), about_handler);
     EXPECT_EQ(about_result, IDCANCEL);
-    EXPECT_EQ(about_handler.keys, std::vector<int>{27});
+    EXPECT_EQ(about_handler.keys, std::vector<int>{vk::kEscape});
     EXPECT_TRUE(calc_handler.keys.empty());
     EXPECT_EQ(platform_.RunningDialog(), calc.get());
 }
@@ -510,8 +510,9 @@ protected:
 
 TEST_F(DeviceContextTest, TheClientAreaIsTheDisplayInsideItsSunkenEdge) {
     const auto dc = dialog_->GetDeviceContext(IDC_DISPLAY);
-    const PixelRect outer =
-        ToPixels(CalcDialogTemplate().control(IDC_DISPLAY)->rect, dialog_->base_units());
+    const PixelRect outer = ToPixels(
+        std::ranges::find(CalcDialogTemplate().controls, IDC_DISPLAY, &ControlTemplate::id)->rect,
+        dialog_->base_units());
     EXPECT_EQ(dc->ClientRect(), (Rect{0, 0, outer.width - 4, outer.height - 4}));
     EXPECT_EQ(display_->image().size(), QSize(outer.width - 4, outer.height - 4));
     EXPECT_EQ(dialog_->GetDeviceContext(IDC_READOUT), nullptr);

@@ -9,6 +9,7 @@ namespace tomaro {
 // The whole .rc file, UTF-8, for windres: icon 128, templates 102 and 100, menu 103,
 // string 101, the version resource and manifest 1 (read from "tomaro.manifest" on the
 // resource compiler's include path, since its processor architecture depends on the build).
+// The version's numbers come from "resources/version.hpp", generated into the build folder.
 std::string ResourceScript();
 
 }  // namespace tomaro

@@ -1,4 +1,4 @@
-#include "resources/win32_styles.hpp"
+#include "resources/win32/win32_styles.hpp"
 
 namespace tomaro {
 namespace {
