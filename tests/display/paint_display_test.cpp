@@ -211,5 +211,37 @@ TEST(PaintDisplay, KeyedValues) {
     }
 }
 
+// Measured again at another size (the window moved to a screen of another pixel density),
+// the display draws what it showed, placed as a composition at that size would place it,
+// and composes nothing the calculator had not asked for.
+TEST(PaintDisplay, MeasuredAgainTheSamePictureFitsTheNewSize) {
+    const auto paint = [](const DisplayModel& m) {
+        StringCanvas canvas;
+        PaintDisplay(m, canvas);
+        return canvas.ops;
+    };
+    const auto measure_again = [](DisplayModel& m) {
+        SetDisplayMetrics(m, {0, 0, 400, 80}, 17, 32);
+    };
+    for (const std::string keys : {"1234567", "3 BAR 2", "2 BAR 247 = =", "1.50", "47 BAR 1 = = =",
+                                   "9999999999 * 9999999999 =", "7 BAR 2 / 1.5 CE ="}) {
+        const auto calc = testing::played(keys);
+        DisplayModel placed = calc.model();
+        measure_again(placed);
+        PlaceDisplay(placed);
+        CalcState s = calc.state();
+        DisplayModel fresh;
+        measure_again(fresh);
+        ComposeDisplay(s, fresh);
+        const Ops before = paint(calc.model()), after = paint(placed);
+        EXPECT_NE(after, before) << keys;
+        if (keys == "7 BAR 2 / 1.5 CE =") {  // the refused 0, not the fraction that is due
+            EXPECT_EQ(after, (Ops{"fill 0,0,400,80", "align 6", "text 200,24 0"}));
+        } else {
+            EXPECT_EQ(after, paint(fresh)) << keys;
+        }
+    }
+}
+
 }  // namespace
 }  // namespace tomaro
