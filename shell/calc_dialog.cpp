@@ -150,6 +150,14 @@ void CCalcDlg::OnTimer(int timer_id) {
     if (timer_id == IDT_NOTICE) ExpireNotice(state_, *this);
 }
 
+// The display's metrics are measured when the dialog opens and again here; what it shows
+// is placed anew, not composed anew.
+void CCalcDlg::OnDpiChanged() {
+    MeasureDisplay();
+    PlaceDisplay(model_);
+    PaintDisplay();
+}
+
 void CCalcDlg::ShowAboutBox() {
     CAboutDlg about;
     platform_.DoModal(AboutDialogTemplate(), about);

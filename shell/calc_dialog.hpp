@@ -32,6 +32,7 @@ public:
     void OnCtlColorStatic() override { PaintDisplay(); }
     void OnActivate(bool active) override;
     void OnTimer(int timer_id) override;
+    void OnDpiChanged() override;
 
     // What the engine asks of the window.
     void ComposeDisplay() override;

@@ -24,11 +24,20 @@ std::wstring WindowText(HWND window) {
 
 }  // namespace
 
-GdiDeviceContext::GdiDeviceContext(HWND control) : control_(control), dc_(GetDC(control)) {
+GdiDeviceContext::GdiDeviceContext(HWND control, HFONT font, int line_width)
+    : control_(control), dc_(GetDC(control)) {
     ::SetBkMode(dc_, TRANSPARENT);
+    if (font) old_font_ = SelectObject(dc_, font);
+    if (line_width > 1) {
+        pen_ = CreatePen(PS_SOLID, line_width, RGB(0, 0, 0));
+        if (pen_) old_pen_ = SelectObject(dc_, pen_);
+    }
 }
 
 GdiDeviceContext::~GdiDeviceContext() {
+    if (old_pen_) SelectObject(dc_, old_pen_);
+    if (pen_) DeleteObject(pen_);
+    if (old_font_) SelectObject(dc_, old_font_);
     ReleaseDC(control_, dc_);
 }
 
@@ -72,6 +81,9 @@ void GdiDeviceContext::Validate() {
 Win32DialogWindow::~Win32DialogWindow() {
     if (accessible_properties_) accessible_properties_->Release();
     if (tooltip_) DestroyWindow(tooltip_);
+    // The dialog and its controls are gone by now: nothing uses the fonts any more.
+    if (dialog_font_) DeleteObject(dialog_font_);
+    if (display_font_) DeleteObject(display_font_);
 }
 
 void Win32DialogWindow::Prepare(const DialogTemplate& t) {
@@ -94,6 +106,23 @@ void Win32DialogWindow::Prepare(const DialogTemplate& t) {
         }
     }
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    TakeOverDpiScaling(hwnd_);
+    UseDisplayFontFor(WindowDpi(hwnd_));
+}
+
+void Win32DialogWindow::ScaleTo(const DialogTemplate& t, UINT dpi, POINT position) {
+    HFONT font = CreateDialogFont(hwnd_, t, dpi);
+    if (!font) return;
+    LayOutDialog(hwnd_, t, font, dpi, position);
+    if (dialog_font_) DeleteObject(dialog_font_);  // no control holds it any more
+    dialog_font_ = font;
+    UseDisplayFontFor(dpi);
+}
+
+void Win32DialogWindow::UseDisplayFontFor(UINT dpi) {
+    dpi_ = dpi;
+    if (display_font_) DeleteObject(display_font_);
+    display_font_ = dpi == kDefaultDpi ? nullptr : CreateDisplayFont(dpi);
 }
 
 bool Win32DialogWindow::SetAccessibleProperty(HWND control, const GUID& property,
@@ -295,7 +324,7 @@ bool Win32DialogWindow::PaintMinimised() {
 std::unique_ptr<DeviceContext> Win32DialogWindow::GetDeviceContext(int control_id) {
     HWND control = GetDlgItem(hwnd_, control_id);
     if (!control) return nullptr;
-    return std::make_unique<GdiDeviceContext>(control);
+    return std::make_unique<GdiDeviceContext>(control, display_font_, LineWidth(dpi_));
 }
 
 void Win32DialogWindow::EndDialog(int result) {

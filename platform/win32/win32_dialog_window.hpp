@@ -7,6 +7,7 @@
 #include <utility>
 
 #include "platform/platform.hpp"
+#include "platform/win32/dpi_scaling.hpp"
 #include "platform/win32/windows_api.hpp"
 #include "resources/dialog_template.hpp"
 
@@ -14,11 +15,12 @@ struct IAccPropServices;  // <oleacc.h>
 
 namespace tomaro::platform::win32 {
 
-// A control's device context outside its paint cycle, in the control's default font, text
-// colour and pen, with a transparent background.
+// A control's device context outside its paint cycle, in the given font (null: the default)
+// and the default text colour, lines in black of the given width, with a transparent
+// background.
 class GdiDeviceContext final : public DeviceContext {
 public:
-    explicit GdiDeviceContext(HWND control);
+    GdiDeviceContext(HWND control, HFONT font, int line_width);
     ~GdiDeviceContext() override;
     GdiDeviceContext(const GdiDeviceContext&) = delete;
     GdiDeviceContext& operator=(const GdiDeviceContext&) = delete;
@@ -34,6 +36,9 @@ public:
 private:
     HWND control_;
     HDC dc_;
+    HGDIOBJ old_font_ = nullptr;
+    HPEN pen_ = nullptr;
+    HGDIOBJ old_pen_ = nullptr;
 };
 
 class Win32DialogWindow final : public DialogWindow {
@@ -47,6 +52,8 @@ public:
     // readout's tooltip, and the focus indication shown from the start (the key map takes
     // every key, so the dialog never sees the keyboard use that would show it).
     void Prepare(const DialogTemplate& t);
+    // Lays the dialog out for another DPI (WM_DPICHANGED), its top-left corner at `position`.
+    void ScaleTo(const DialogTemplate& t, UINT dpi, POINT position);
 
     HWND hwnd() const { return hwnd_; }
     // The icon given by SetBigIcon, or null: what a minimised window shows and drags.
@@ -81,6 +88,7 @@ private:
     // system offers no way to (Wine may not).
     bool SetAccessibleProperty(HWND control, const GUID& property, std::string_view utf8);
     void ShowWholeTextIfCut(HWND field);
+    void UseDisplayFontFor(UINT dpi);
 
     HWND hwnd_;
     HINSTANCE instance_;
@@ -88,6 +96,11 @@ private:
     HWND tooltip_ = nullptr;
     HICON big_icon_ = nullptr;
     bool painted_minimised_ = false;
+    // The DPI the dialog is laid out for, the dialog font of the last DPI change (null: the
+    // dialog manager's own) and the display's font (null: the system font).
+    UINT dpi_ = kDefaultDpi;
+    HFONT dialog_font_ = nullptr;
+    HFONT display_font_ = nullptr;
 };
 
 }  // namespace tomaro::platform::win32

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/dpi_scaling.hpp"
 #include "platform/win32/win32_platform.hpp"
 #include "shell/calc_dialog.hpp"
 
@@ -57,6 +58,7 @@ public:
         : platform_(platform), calc_(platform), steps_(std::move(steps)) {}
 
     int Run() { return platform_.DoModal(CalcDialogTemplate(), *this); }
+    const CCalcDlg& calc() const { return calc_; }
 
     bool OnInitDialog(DialogWindow& window) override {
         dialog_ = static_cast<Win32DialogWindow&>(window).hwnd();
@@ -73,6 +75,7 @@ public:
     void OnPaint() override { calc_.OnPaint(); }
     void OnCtlColorStatic() override { calc_.OnCtlColorStatic(); }
     void OnActivate(bool active) override { calc_.OnActivate(active); }
+    void OnDpiChanged() override { calc_.OnDpiChanged(); }
     void OnTimer(int timer_id) override {
         if (static_cast<UINT_PTR>(timer_id) == kScriptTimer) {
             Tick();
@@ -693,6 +696,144 @@ TEST(Win32Dialog, ARefusedDivisionKeepsTheRefusedOperandThroughARepaint) {
 }
 
 // Another picture beside the screenshot's file: "start.bmp" beside "road.bmp".
+std::string ScreenshotBeside(const std::string& name);
+
+// Where the dialog's controls are, in the order of its children, and its client size last.
+std::vector<RECT> Layout(HWND dialog) {
+    std::vector<RECT> layout;
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+        layout.push_back(r);
+    }
+    RECT client{};
+    GetClientRect(dialog, &client);
+    layout.push_back(client);
+    return layout;
+}
+
+LONG FontHeight(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    return font.lfHeight;
+}
+
+void ChangeDpi(HWND dialog, UINT dpi, double factor) {
+    RECT frame{};
+    GetWindowRect(dialog, &frame);
+    RECT suggested{frame.left, frame.top,
+                   frame.left + static_cast<LONG>((frame.right - frame.left) * factor),
+                   frame.top + static_cast<LONG>((frame.bottom - frame.top) * factor)};
+    SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+}
+
+// The program is per-monitor DPI aware (its manifest says so), and a move to a monitor of
+// twice the DPI lays the dialog out at twice the size in a font twice as high, with the
+// display measured again and drawn larger, showing what it showed. Wine gives every window
+// the one DPI of its LogPixels setting, so the move is simulated with the message Windows
+// sends; moving back gives the dialog manager's own layout again, pixel for pixel.
+TEST(Win32Dialog, ADpiChangeLaysTheDialogOutAgain) {
+    UINT dpi = 0;
+    DPI_AWARENESS awareness = DPI_AWARENESS_INVALID;
+    std::vector<RECT> before, doubled, back;
+    LONG font_before = 0, font_doubled = 0, font_back = 0;
+    DisplayModel model_before, model_doubled, model_back;
+    Rect display_doubled;
+    int dark_before = 0, dark_doubled = 0;
+    Fields fields_before, fields_doubled;
+    Win32Platform platform;
+    const ScriptedCalculator* calculator = nullptr;
+    const auto model = [&] { return calculator->calc().model(); };
+    const auto repaint = [](HWND dialog) {
+        RedrawWindow(dialog, nullptr, nullptr,
+                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    };
+    ScriptedCalculator scripted(
+        platform,
+        {
+            Do([&](HWND dialog) {
+                awareness = GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext());
+                dpi = WindowDpi(dialog);
+                for (const int id : {IDC_DIGIT3, IDC_FRACTIONBAR, IDC_DIGIT2})
+                    Click(dialog, id);
+                repaint(dialog);
+            }),
+            Wait(std::chrono::milliseconds(300)),
+            Do([&](HWND dialog) {
+                before = Layout(dialog);
+                font_before = FontHeight(GetDlgItem(dialog, IDC_EQUALS));
+                model_before = model();
+                fields_before = FieldsOf(dialog);
+                dark_before = DarkPixelsOfDisplay(dialog);
+                ChangeDpi(dialog, 2 * dpi, 2.0);
+                repaint(dialog);
+            }),
+            Wait(std::chrono::milliseconds(300)),
+            Do([&](HWND dialog) {
+                doubled = Layout(dialog);
+                font_doubled = FontHeight(GetDlgItem(dialog, IDC_EQUALS));
+                model_doubled = model();
+                fields_doubled = FieldsOf(dialog);
+                RECT display{};
+                GetClientRect(GetDlgItem(dialog, IDC_DISPLAY), &display);
+                display_doubled = {display.left, display.top, display.right, display.bottom};
+                dark_doubled = DarkPixelsOfDisplay(dialog);
+                if (!g_screenshot_path.empty())
+                    CaptureWindow(dialog, ScreenshotBeside("dpi-doubled.bmp"));
+                ChangeDpi(dialog, dpi, 0.5);
+                repaint(dialog);
+            }),
+            Wait(std::chrono::milliseconds(300)),
+            Do([&](HWND dialog) {
+                back = Layout(dialog);
+                font_back = FontHeight(GetDlgItem(dialog, IDC_EQUALS));
+                model_back = model();
+            }),
+        });
+    calculator = &scripted;
+    EXPECT_EQ(scripted.Run(), kScriptDone);
+
+    EXPECT_EQ(awareness, DPI_AWARENESS_PER_MONITOR_AWARE);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(dpi, static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSY)));  // not virtualised
+    ReleaseDC(nullptr, screen);
+
+    ASSERT_EQ(before.size(), CalcDialogTemplate().controls.size() + 1);
+    ASSERT_EQ(doubled.size(), before.size());
+    // Base units are whole pixels, so twice the font is twice the layout give or take a
+    // rounding of the average character width.
+    const auto near_twice = [](LONG twice, LONG once) {
+        return std::abs(twice - 2 * once) <= 2 + once / 6;
+    };
+    for (std::size_t i = 0; i < before.size(); ++i) {
+        SCOPED_TRACE(testing::Message() << "child " << i);
+        EXPECT_PRED2(near_twice, doubled[i].left, before[i].left);
+        EXPECT_PRED2(near_twice, doubled[i].top, before[i].top);
+        EXPECT_PRED2(near_twice, doubled[i].right, before[i].right);
+        EXPECT_PRED2(near_twice, doubled[i].bottom, before[i].bottom);
+    }
+    EXPECT_EQ(font_doubled, -MulDiv(9, static_cast<int>(2 * dpi), 72));
+    EXPECT_EQ(model_doubled.displayRect, display_doubled);
+    EXPECT_PRED2(near_twice, model_doubled.charHeight, model_before.charHeight);
+    EXPECT_EQ(model_doubled.numX, display_doubled.right / 2);  // 2/3, centred anew
+    EXPECT_EQ(model_doubled.numText, "2");
+    EXPECT_EQ(fields_doubled, fields_before);
+    EXPECT_GT(dark_doubled, 2 * dark_before);
+
+    for (std::size_t i = 0; i < before.size() && i < back.size(); ++i) {
+        EXPECT_TRUE(EqualRect(&back[i], &before[i])) << "child " << i;
+    }
+    EXPECT_EQ(font_back, font_before);
+    EXPECT_EQ(model_back.displayRect, model_before.displayRect);
+    EXPECT_EQ(model_back.charWidth, model_before.charWidth);
+    EXPECT_EQ(model_back.charHeight, model_before.charHeight);
+    EXPECT_EQ(model_back.numX, model_before.numX);
+    EXPECT_EQ(model_back.barLeft, model_before.barLeft);
+    EXPECT_EQ(model_back.barRight, model_before.barRight);
+}
+
 std::string ScreenshotBeside(const std::string& name) {
     const std::size_t folder = g_screenshot_path.find_last_of("/\\");
     return g_screenshot_path.substr(0, folder == std::string::npos ? 0 : folder + 1) + name;
