@@ -9,6 +9,7 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "platform/win32/dpi_scaling.hpp"
@@ -696,37 +697,45 @@ TEST(Win32Dialog, ARefusedDivisionKeepsTheRefusedOperandThroughARepaint) {
 }
 
 // Another picture beside the screenshot's file: "start.bmp" beside "road.bmp".
-std::string ScreenshotBeside(const std::string& name);
+std::string ScreenshotBeside(const std::string& name) {
+    const std::size_t folder = g_screenshot_path.find_last_of("/\\");
+    return g_screenshot_path.substr(0, folder == std::string::npos ? 0 : folder + 1) + name;
+}
 
-// Where the dialog's controls are, in the order of its children, and its client size last.
-std::vector<RECT> Layout(HWND dialog) {
+// What a DPI change changes: where the controls are (in the order of the dialog's children,
+// its client area last), their font's height, the display's metrics and placement, and the
+// drawing.
+struct Scaled {
     std::vector<RECT> layout;
+    LONG font = 0;
+    DisplayModel model;
+    int dark = 0;
+    Fields fields;
+};
+
+Scaled ScaledOf(HWND dialog, const CCalcDlg& calc) {
+    Scaled s{{}, 0, calc.model(), DarkPixelsOfDisplay(dialog), FieldsOf(dialog)};
     for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
         RECT r{};
         GetWindowRect(child, &r);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
-        layout.push_back(r);
+        s.layout.push_back(r);
     }
-    RECT client{};
-    GetClientRect(dialog, &client);
-    layout.push_back(client);
-    return layout;
-}
-
-LONG FontHeight(HWND control) {
+    s.layout.emplace_back();
+    GetClientRect(dialog, &s.layout.back());
     LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
-               &font);
-    return font.lfHeight;
+    GetObjectW(reinterpret_cast<HFONT>(SendDlgItemMessageW(dialog, IDC_EQUALS, WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    s.font = font.lfHeight;
+    return s;
 }
 
-void ChangeDpi(HWND dialog, UINT dpi, double factor) {
-    RECT frame{};
-    GetWindowRect(dialog, &frame);
-    RECT suggested{frame.left, frame.top,
-                   frame.left + static_cast<LONG>((frame.right - frame.left) * factor),
-                   frame.top + static_cast<LONG>((frame.bottom - frame.top) * factor)};
+// Sends what Windows sends when the window moves to a monitor of that DPI.
+void ChangeDpi(HWND dialog, UINT dpi) {
+    RECT suggested{};
+    GetWindowRect(dialog, &suggested);
     SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
 // The program is per-monitor DPI aware (its manifest says so), and a move to a monitor of
@@ -737,62 +746,32 @@ void ChangeDpi(HWND dialog, UINT dpi, double factor) {
 TEST(Win32Dialog, ADpiChangeLaysTheDialogOutAgain) {
     UINT dpi = 0;
     DPI_AWARENESS awareness = DPI_AWARENESS_INVALID;
-    std::vector<RECT> before, doubled, back;
-    LONG font_before = 0, font_doubled = 0, font_back = 0;
-    DisplayModel model_before, model_doubled, model_back;
-    Rect display_doubled;
-    int dark_before = 0, dark_doubled = 0;
-    Fields fields_before, fields_doubled;
+    Scaled before, doubled, back;
+    RECT display{};
     Win32Platform platform;
-    const ScriptedCalculator* calculator = nullptr;
-    const auto model = [&] { return calculator->calc().model(); };
-    const auto repaint = [](HWND dialog) {
-        RedrawWindow(dialog, nullptr, nullptr,
-                     RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    };
+    const CCalcDlg* calc = nullptr;
     ScriptedCalculator scripted(
-        platform,
-        {
-            Do([&](HWND dialog) {
-                awareness = GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext());
-                dpi = WindowDpi(dialog);
-                for (const int id : {IDC_DIGIT3, IDC_FRACTIONBAR, IDC_DIGIT2})
-                    Click(dialog, id);
-                repaint(dialog);
-            }),
-            Wait(std::chrono::milliseconds(300)),
-            Do([&](HWND dialog) {
-                before = Layout(dialog);
-                font_before = FontHeight(GetDlgItem(dialog, IDC_EQUALS));
-                model_before = model();
-                fields_before = FieldsOf(dialog);
-                dark_before = DarkPixelsOfDisplay(dialog);
-                ChangeDpi(dialog, 2 * dpi, 2.0);
-                repaint(dialog);
-            }),
-            Wait(std::chrono::milliseconds(300)),
-            Do([&](HWND dialog) {
-                doubled = Layout(dialog);
-                font_doubled = FontHeight(GetDlgItem(dialog, IDC_EQUALS));
-                model_doubled = model();
-                fields_doubled = FieldsOf(dialog);
-                RECT display{};
-                GetClientRect(GetDlgItem(dialog, IDC_DISPLAY), &display);
-                display_doubled = {display.left, display.top, display.right, display.bottom};
-                dark_doubled = DarkPixelsOfDisplay(dialog);
-                if (!g_screenshot_path.empty())
-                    CaptureWindow(dialog, ScreenshotBeside("dpi-doubled.bmp"));
-                ChangeDpi(dialog, dpi, 0.5);
-                repaint(dialog);
-            }),
-            Wait(std::chrono::milliseconds(300)),
-            Do([&](HWND dialog) {
-                back = Layout(dialog);
-                font_back = FontHeight(GetDlgItem(dialog, IDC_EQUALS));
-                model_back = model();
-            }),
-        });
-    calculator = &scripted;
+        platform, {Do([&](HWND dialog) {
+                       awareness =
+                           GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext());
+                       dpi = WindowDpi(dialog);
+                       for (const int id : {IDC_DIGIT3, IDC_FRACTIONBAR, IDC_DIGIT2})
+                           Click(dialog, id);
+                   }),
+                   Wait(std::chrono::milliseconds(300)), Do([&](HWND dialog) {
+                       before = ScaledOf(dialog, *calc);
+                       ChangeDpi(dialog, 2 * dpi);
+                   }),
+                   Wait(std::chrono::milliseconds(300)), Do([&](HWND dialog) {
+                       doubled = ScaledOf(dialog, *calc);
+                       GetClientRect(GetDlgItem(dialog, IDC_DISPLAY), &display);
+                       if (!g_screenshot_path.empty())
+                           CaptureWindow(dialog, ScreenshotBeside("dpi-doubled.bmp"));
+                       ChangeDpi(dialog, dpi);
+                   }),
+                   Wait(std::chrono::milliseconds(300)),
+                   Do([&](HWND dialog) { back = ScaledOf(dialog, *calc); })});
+    calc = &scripted.calc();
     EXPECT_EQ(scripted.Run(), kScriptDone);
 
     EXPECT_EQ(awareness, DPI_AWARENESS_PER_MONITOR_AWARE);
@@ -800,43 +779,33 @@ TEST(Win32Dialog, ADpiChangeLaysTheDialogOutAgain) {
     EXPECT_EQ(dpi, static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSY)));  // not virtualised
     ReleaseDC(nullptr, screen);
 
-    ASSERT_EQ(before.size(), CalcDialogTemplate().controls.size() + 1);
-    ASSERT_EQ(doubled.size(), before.size());
-    // Base units are whole pixels, so twice the font is twice the layout give or take a
+    // Base units are whole pixels: twice the font is twice the layout give or take the
     // rounding of the average character width.
     const auto near_twice = [](LONG twice, LONG once) {
         return std::abs(twice - 2 * once) <= 2 + once / 6;
     };
-    for (std::size_t i = 0; i < before.size(); ++i) {
-        SCOPED_TRACE(testing::Message() << "child " << i);
-        EXPECT_PRED2(near_twice, doubled[i].left, before[i].left);
-        EXPECT_PRED2(near_twice, doubled[i].top, before[i].top);
-        EXPECT_PRED2(near_twice, doubled[i].right, before[i].right);
-        EXPECT_PRED2(near_twice, doubled[i].bottom, before[i].bottom);
+    ASSERT_EQ(before.layout.size(), CalcDialogTemplate().controls.size() + 1);
+    ASSERT_EQ(doubled.layout.size(), before.layout.size());
+    ASSERT_EQ(back.layout.size(), before.layout.size());
+    for (std::size_t i = 0; i < before.layout.size(); ++i) {
+        const RECT &b = before.layout[i], &d = doubled.layout[i];
+        EXPECT_TRUE(near_twice(d.left, b.left) && near_twice(d.top, b.top) &&
+                    near_twice(d.right, b.right) && near_twice(d.bottom, b.bottom))
+            << "child " << i;
+        EXPECT_TRUE(EqualRect(&back.layout[i], &b)) << "child " << i;
     }
-    EXPECT_EQ(font_doubled, -MulDiv(9, static_cast<int>(2 * dpi), 72));
-    EXPECT_EQ(model_doubled.displayRect, display_doubled);
-    EXPECT_PRED2(near_twice, model_doubled.charHeight, model_before.charHeight);
-    EXPECT_EQ(model_doubled.numX, display_doubled.right / 2);  // 2/3, centred anew
-    EXPECT_EQ(model_doubled.numText, "2");
-    EXPECT_EQ(fields_doubled, fields_before);
-    EXPECT_GT(dark_doubled, 2 * dark_before);
+    EXPECT_EQ(doubled.font, -MulDiv(9, static_cast<int>(2 * dpi), 72));
+    EXPECT_EQ(doubled.model.displayRect, (Rect{0, 0, display.right, display.bottom}));
+    EXPECT_PRED2(near_twice, doubled.model.charHeight, before.model.charHeight);
+    EXPECT_EQ(doubled.model.numX, display.right / 2);  // 2/3, centred anew
+    EXPECT_EQ(doubled.fields, before.fields);
+    EXPECT_GT(doubled.dark, 2 * before.dark);
 
-    for (std::size_t i = 0; i < before.size() && i < back.size(); ++i) {
-        EXPECT_TRUE(EqualRect(&back[i], &before[i])) << "child " << i;
-    }
-    EXPECT_EQ(font_back, font_before);
-    EXPECT_EQ(model_back.displayRect, model_before.displayRect);
-    EXPECT_EQ(model_back.charWidth, model_before.charWidth);
-    EXPECT_EQ(model_back.charHeight, model_before.charHeight);
-    EXPECT_EQ(model_back.numX, model_before.numX);
-    EXPECT_EQ(model_back.barLeft, model_before.barLeft);
-    EXPECT_EQ(model_back.barRight, model_before.barRight);
-}
-
-std::string ScreenshotBeside(const std::string& name) {
-    const std::size_t folder = g_screenshot_path.find_last_of("/\\");
-    return g_screenshot_path.substr(0, folder == std::string::npos ? 0 : folder + 1) + name;
+    const auto metrics = [](const DisplayModel& m) {
+        return std::tuple{m.displayRect, m.charWidth, m.charHeight, m.numX, m.barLeft, m.barRight};
+    };
+    EXPECT_EQ(back.font, before.font);
+    EXPECT_EQ(metrics(back.model), metrics(before.model));
 }
 
 // Pictures at the start (the focus frame on "="), after the road (on "=" again, which Enter
