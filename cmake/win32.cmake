@@ -54,3 +54,5 @@ foreach(_dir platform/win32 tests/platform/win32)
                        "${_tomaro_rc_source_dir}/tomaro.ico;${_tomaro_rc_binary_dir}/tomaro.manifest;${PROJECT_BINARY_DIR}/generated/resources/version.hpp")
     endif()
 endforeach()
+
+include(${CMAKE_CURRENT_LIST_DIR}/package-windows.cmake)  # cpack: installer and archive

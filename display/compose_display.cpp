@@ -37,7 +37,7 @@ void centre_fraction(DisplayModel& m, const Geometry& l) {
     m.barRight = (l.width + w) / 2;
 }
 
-void compose_integer(const Fraction& e, DisplayModel& m, const Geometry& l) {
+void compose_integer(const Fraction& e, DisplayModel& m) {
     Int64 q = wrapping_div(e.num, e.den);
     const UInt64 r = magnitude(wrapping_rem(e.num, e.den));
     // Half away from zero; 2|r| >= |den| is tested as |r| >= |den| - |r| so it cannot wrap.
@@ -45,48 +45,47 @@ void compose_integer(const Fraction& e, DisplayModel& m, const Geometry& l) {
         q = (e.num < 0) != (e.den < 0) ? wrapping_sub(q, 1) : wrapping_add(q, 1);
     }
     format_integer(m.mainText, q);
-    m.mainX = l.centre;
     m.layout = DisplayLayout::Integer;
 }
 
-void compose_fraction(const Fraction& e, DisplayModel& m, const Geometry& l) {
+void compose_fraction(const Fraction& e, DisplayModel& m) {
     format_integer(m.numText, e.num);
     format_integer(m.denText, e.den);
-    centre_fraction(m, l);
     m.layout = DisplayLayout::Fraction;
 }
 
-void compose_mixed(const Fraction& e, DisplayModel& m, const Geometry& l) {
+void compose_mixed(const Fraction& e, DisplayModel& m) {
     const Int64 q = wrapping_div(e.num, e.den);
     format_integer(m.mainText, q);
     if (q == 0 && e.num != 0 && (e.num < 0) != (e.den < 0)) m.mainText.insert(0, 1, '-');
     // Magnitudes are written unsigned: |den| may be 2^63.
     format_magnitude(m.numText, wrapping_rem(e.num, e.den));
     format_magnitude(m.denText, e.den);
+    m.layout = DisplayLayout::Mixed;
+}
+
+void place_mixed(DisplayModel& m, const Geometry& l) {
     const std::int32_t w = (std::max(length_of(m.numText), length_of(m.denText)) + 1) * l.cell;
     const std::int32_t s = ((length_of(m.mainText) - length_of(m.denText)) * l.cell) / 2;
     m.mainX = l.centre - kMixedSplitGap + s;
     m.numX = m.denX = l.centre + kMixedSplitGap + s;
     m.barLeft = l.centre + s;
     m.barRight = l.centre + w + s;
-    m.layout = DisplayLayout::Mixed;
 }
 
-void compose_error(const Shadow& shadow, DisplayModel& m, const Geometry& l) {
+void compose_error(const Shadow& shadow, DisplayModel& m) {
     format_fixed(m.numText, shadow.num, 0);
     format_fixed(m.denText, shadow.den, 0);
-    centre_fraction(m, l);
     m.layout = DisplayLayout::Error;
 }
 
 // The decimal text stands in mainText; a long one moves to the upper and lower lines.
-void place_decimal(DisplayModel& m, const Geometry& l) {
+void split_decimal(DisplayModel& m) {
     const std::string& t = m.mainText;
     const std::size_t len = cp932_length(t);
     if (len <= kOneLineLimit) {
         m.numText.clear();
         m.denText.clear();
-        m.mainX = l.centre;
         m.layout = DisplayLayout::DecimalOneLine;
         return;
     }
@@ -100,8 +99,6 @@ void place_decimal(DisplayModel& m, const Geometry& l) {
         m.denText += kCutMark;
     }
     m.mainText.clear();
-    m.numX = l.cell / 2;
-    m.denX = 4 * l.cell;
     m.layout = DisplayLayout::DecimalTwoLines;
 }
 
@@ -117,34 +114,56 @@ int readout_precision(double v) {
     return std::max(15 - j, 0);
 }
 
-void ComposeDisplay(CalcState& s, DisplayModel& m) {
+// Only the positions of the lines the layout draws are written.
+void PlaceDisplay(DisplayModel& m) {
     const Geometry l{m.displayRect.right - m.displayRect.left,
                      (m.displayRect.right - m.displayRect.left) / 2, m.charWidth};
+    switch (m.layout) {
+        case DisplayLayout::Integer:
+        case DisplayLayout::DecimalOneLine:
+            m.mainX = l.centre;
+            break;
+        case DisplayLayout::Fraction:
+        case DisplayLayout::Error:
+            centre_fraction(m, l);
+            break;
+        case DisplayLayout::Mixed:
+            place_mixed(m, l);
+            break;
+        case DisplayLayout::DecimalTwoLines:
+            m.numX = l.cell / 2;
+            m.denX = 4 * l.cell;
+            break;
+    }
+}
+
+void ComposeDisplay(CalcState& s, DisplayModel& m) {
     const Fraction& e = s.entry;
     double v = 0;
     switch (s.entryRep) {
         case REP_INTEGER:
-            compose_integer(e, m, l);
+            compose_integer(e, m);
             s.kindText = kKindInteger;
             break;
         case REP_FRACTION:
-            compose_fraction(e, m, l);
+            compose_fraction(e, m);
             s.kindText = fraction_kind(e);
             break;
         case REP_MIXED:
-            compose_mixed(e, m, l);
+            compose_mixed(e, m);
             s.kindText = kKindMixed;
             break;
         case REP_DECIMAL:
             s.kindText = ExpandDecimal(e, m.mainText);
-            place_decimal(m, l);
+            split_decimal(m);
             break;
         case REP_ERROR:
-            compose_error(s.accShadow, m, l);
+            compose_error(s.accShadow, m);
             s.kindText = kKindError;
             v = s.accShadow.num / s.accShadow.den;
             break;
     }
+    PlaceDisplay(m);
     if (s.entryRep != REP_ERROR) v = nearest_quotient(e.num, e.den);
 
     if (s.noticeText.empty()) {

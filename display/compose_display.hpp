@@ -18,6 +18,12 @@ inline constexpr std::string_view kKindError = "エラー";
 // Writes only the fields that entryRep shows; the others keep their last values.
 void ComposeDisplay(CalcState& s, DisplayModel& m);
 
+// Places the composed lines again for the display's present size and character cell, from
+// their texts alone: after the metrics were measured anew (the window moved to a screen of
+// another pixel density) the same picture fits the new size, and nothing is composed that
+// the calculator had not yet asked for.
+void PlaceDisplay(DisplayModel& m);
+
 // The readout's digits for a value v: 16 significant digits from 1 up to 10^15, none
 // after the point beyond, 15 or 16 below 1.
 int readout_precision(double v);

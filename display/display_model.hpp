@@ -42,7 +42,8 @@ struct DisplayModel {
 };
 
 // Fixes the display's size, character cell and line positions from the extent (cx, cy) of
-// "X" in the display font. Done once, when the window opens.
+// "X" in the display font. Done when the window opens, and again when it moves to a screen
+// of another pixel density.
 void SetDisplayMetrics(DisplayModel& m, Rect display_rect, std::int32_t cx, std::int32_t cy);
 
 }  // namespace tomaro

@@ -117,6 +117,9 @@ public:
     virtual void OnCtlColorStatic() {}
     virtual void OnActivate(bool /*active*/) {}
     virtual void OnTimer(int /*timer_id*/) {}
+    // The window moved to a screen of another pixel density and was laid out again: its
+    // controls and fonts have new sizes, and whatever was measured of them is stale.
+    virtual void OnDpiChanged() {}
 };
 
 class Platform {

@@ -78,5 +78,7 @@ struct PixelRect {
 PixelRect ToPixels(const DluRect& r, BaseUnits units);
 // Average width as the dialog manager computes it from the 52 letters' total extent.
 int HorizontalBaseUnit(int width_of_52_letters);
+inline constexpr std::string_view kBaseUnitLetters =
+    "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
 
 }  // namespace tomaro

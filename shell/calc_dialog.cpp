@@ -165,6 +165,14 @@ void CCalcDlg::OnTimer(int timer_id) {
     Update();
 }
 
+// The display's metrics are measured when the dialog opens and again here; what it shows
+// is placed anew, not composed anew.
+void CCalcDlg::OnDpiChanged() {
+    MeasureDisplay();
+    PlaceDisplay(model_);
+    DrawDisplay();
+}
+
 void CCalcDlg::ShowAboutBox() {
     CAboutDlg about;
     platform_.DoModal(AboutDialogTemplate(), about);

@@ -37,6 +37,7 @@ public:
     void OnPaint() override { window_->PaintMinimised(); }
     void OnActivate(bool active) override;
     void OnTimer(int timer_id) override;
+    void OnDpiChanged() override;
 
     // What the engine asks of the window, done when the event ends (Update).
     void ComposeDisplay() override { compose_pending_ = true; }

@@ -68,8 +68,7 @@ QFont DialogFont(const DialogTemplate& t) {
 
 BaseUnits BaseUnitsOf(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(
-        QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters = metrics.horizontalAdvance(FromUtf8(kBaseUnitLetters));
     return {HorizontalBaseUnit(letters), metrics.height()};
 }
 

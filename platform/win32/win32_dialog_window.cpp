@@ -86,10 +86,20 @@ LRESULT CALLBACK KeptPicture::ControlProc(HWND control, UINT message, WPARAM wpa
     }
 }
 
-GdiDeviceContext::GdiDeviceContext(HWND control, KeptPicture& picture)
-    : control_(control), picture_(picture), dc_(picture.Canvas()) {}
+GdiDeviceContext::GdiDeviceContext(HWND control, KeptPicture& picture, HFONT font,
+                                   int line_width)
+    : control_(control), picture_(picture), dc_(picture.Canvas()) {
+    if (font) old_font_ = SelectObject(dc_, font);
+    if (line_width > 1) {
+        pen_ = CreatePen(PS_SOLID, line_width, RGB(0, 0, 0));
+        if (pen_) old_pen_ = SelectObject(dc_, pen_);
+    }
+}
 
 GdiDeviceContext::~GdiDeviceContext() {
+    if (old_pen_) SelectObject(dc_, old_pen_);
+    if (pen_) DeleteObject(pen_);
+    if (old_font_) SelectObject(dc_, old_font_);
     HDC screen = GetDC(control_);
     picture_.CopyTo(screen);
     ReleaseDC(control_, screen);
@@ -131,6 +141,9 @@ Rect GdiDeviceContext::ClientRect() {
 Win32DialogWindow::~Win32DialogWindow() {
     if (accessible_properties_) accessible_properties_->Release();
     if (tooltip_) DestroyWindow(tooltip_);
+    // The dialog and its controls are gone by now: nothing uses the fonts any more.
+    if (dialog_font_) DeleteObject(dialog_font_);
+    if (display_font_) DeleteObject(display_font_);
 }
 
 void Win32DialogWindow::Prepare(const DialogTemplate& t) {
@@ -153,6 +166,23 @@ void Win32DialogWindow::Prepare(const DialogTemplate& t) {
         }
     }
     SendMessageW(hwnd_, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEFOCUS), 0);
+    TakeOverDpiScaling(hwnd_);
+    UseDisplayFontFor(WindowDpi(hwnd_));
+}
+
+void Win32DialogWindow::ScaleTo(const DialogTemplate& t, UINT dpi, POINT position) {
+    HFONT font = CreateDialogFont(hwnd_, t, dpi);
+    if (!font) return;
+    LayOutDialog(hwnd_, t, font, dpi, position);
+    if (dialog_font_) DeleteObject(dialog_font_);  // no control holds it any more
+    dialog_font_ = font;
+    UseDisplayFontFor(dpi);
+}
+
+void Win32DialogWindow::UseDisplayFontFor(UINT dpi) {
+    dpi_ = dpi;
+    if (display_font_) DeleteObject(display_font_);
+    display_font_ = dpi == kDefaultDpi ? nullptr : CreateDisplayFont(dpi);
 }
 
 bool Win32DialogWindow::SetAccessibleProperty(HWND control, const GUID& property,
@@ -356,7 +386,7 @@ std::unique_ptr<DeviceContext> Win32DialogWindow::GetDeviceContext(int control_i
     if (!control) return nullptr;
     std::unique_ptr<KeptPicture>& picture = pictures_[control_id];
     if (!picture) picture = std::make_unique<KeptPicture>(control);
-    return std::make_unique<GdiDeviceContext>(control, *picture);
+    return std::make_unique<GdiDeviceContext>(control, *picture, display_font_, LineWidth(dpi_));
 }
 
 void Win32DialogWindow::EndDialog(int result) {

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "platform/platform.hpp"
+#include "platform/win32/dpi_scaling.hpp"
 #include "platform/win32/windows_api.hpp"
 #include "resources/dialog_template.hpp"
 
@@ -49,7 +50,8 @@ private:
 // background; what was drawn shows when the context is released.
 class GdiDeviceContext final : public DeviceContext {
 public:
-    GdiDeviceContext(HWND control, KeptPicture& picture);
+    // Draws in the given font (null: the default) and lines of the given width.
+    GdiDeviceContext(HWND control, KeptPicture& picture, HFONT font, int line_width);
     ~GdiDeviceContext() override;
     GdiDeviceContext(const GdiDeviceContext&) = delete;
     GdiDeviceContext& operator=(const GdiDeviceContext&) = delete;
@@ -65,6 +67,9 @@ private:
     HWND control_;
     KeptPicture& picture_;
     HDC dc_;
+    HGDIOBJ old_font_ = nullptr;
+    HPEN pen_ = nullptr;
+    HGDIOBJ old_pen_ = nullptr;
 };
 
 class Win32DialogWindow final : public DialogWindow {
@@ -78,6 +83,8 @@ public:
     // readout's tooltip, and the focus indication shown from the start (the key map takes
     // every key, so the dialog never sees the keyboard use that would show it).
     void Prepare(const DialogTemplate& t);
+    // Lays the dialog out for another DPI (WM_DPICHANGED), its top-left corner at `position`.
+    void ScaleTo(const DialogTemplate& t, UINT dpi, POINT position);
 
     HWND hwnd() const { return hwnd_; }
     // The icon given by SetBigIcon, or null: what a minimised window shows and drags.
@@ -112,6 +119,7 @@ private:
     // system offers no way to (Wine may not).
     bool SetAccessibleProperty(HWND control, const GUID& property, std::string_view utf8);
     void ShowWholeTextIfCut(HWND field);
+    void UseDisplayFontFor(UINT dpi);
 
     HWND hwnd_;
     HINSTANCE instance_;
@@ -120,6 +128,11 @@ private:
     HICON big_icon_ = nullptr;
     bool painted_minimised_ = false;
     std::map<int, std::unique_ptr<KeptPicture>> pictures_;  // of each control drawn into
+    // The DPI the dialog is laid out for, the dialog font of the last DPI change (null: the
+    // dialog manager's own) and the display's font (null: the system font).
+    UINT dpi_ = kDefaultDpi;
+    HFONT dialog_font_ = nullptr;
+    HFONT display_font_ = nullptr;
 };
 
 }  // namespace tomaro::platform::win32

@@ -4,6 +4,7 @@
 #include <windowsx.h>
 
 #include "platform/dialog_rules.hpp"
+#include "platform/win32/dpi_scaling.hpp"
 
 namespace tomaro::platform::win32 {
 
@@ -136,6 +137,19 @@ INT_PTR CALLBACK Win32Platform::DialogProc(HWND dialog, UINT message, WPARAM wpa
             return FALSE;
         case WM_QUERYDRAGICON:
             return reinterpret_cast<INT_PTR>(window.big_icon());
+        case WM_GETDPISCALEDSIZE:
+            // Asked before a move to a monitor of another DPI: the size the layout will have,
+            // so that the rectangle WM_DPICHANGED suggests fits it.
+            *reinterpret_cast<SIZE*>(lparam) =
+                ScaledWindowSize(dialog, running->dialog_template, static_cast<UINT>(wparam));
+            return Answer(dialog, TRUE);
+        case WM_DPICHANGED: {
+            const auto* suggested = reinterpret_cast<const RECT*>(lparam);
+            window.ScaleTo(running->dialog_template, HIWORD(wparam),
+                           {suggested->left, suggested->top});
+            handler.OnDpiChanged();
+            return Answer(dialog, 0);
+        }
         default:
             return FALSE;
     }

@@ -8,7 +8,9 @@ architecture the manifest must name. The script's #include "resources/version.hp
 from INCLUDE_DIR, by default the folder "generated" beside DECOMPILED.rc (the build folder
 the program was built in), and its macros expanded as the resource compiler expands them. Dialogs (styles, captions, fonts, every control), menu,
 string table and version resource must come back as the script wrote them, the icon group must
-hold 48, 32 and 16 pixel 8-bit images, and the manifest must ask for Common Controls 6.0.
+hold 48, 32 and 16 pixel 8-bit images, and the manifest must ask for Common Controls 6.0 and
+declare per-monitor DPI awareness (version 2, with the older per-monitor form for Windows 8.1 and
+the plain "true" that Windows 7 reads from "true/pm").
 """
 import os
 import re
@@ -161,6 +163,13 @@ def main():
                {"type": "win32", "name": "Microsoft.Windows.Common-Controls",
                 "version": "6.0.0.0", "processorArchitecture": arch,
                 "publicKeyToken": "6595b64144ccf1df", "language": "*"})
+        settings = f"{{urn:schemas-microsoft-com:asm.v3}}application/" \
+                   f"{{urn:schemas-microsoft-com:asm.v3}}windowsSettings/"
+        for name, schema, wanted in (("dpiAware", "2005", "true/pm"),
+                                     ("dpiAwareness", "2016", "PerMonitorV2, PerMonitor")):
+            node = root.find(f"{settings}{{http://schemas.microsoft.com/SMI/{schema}/"
+                             f"WindowsSettings}}{name}")
+            expect(f"manifest {name}", None if node is None else node.text, wanted)
 
     if errors:
         print("\n".join(errors), file=sys.stderr)

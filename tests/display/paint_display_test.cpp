@@ -211,5 +211,37 @@ TEST(PaintDisplay, KeyedValues) {
     }
 }
 
+// Measured again at twice the size (the window moved to a screen of twice the pixel
+// density), the display draws what it showed, placed for the new size: the cell is 18, the
+// lines are at 0, 24 and 38, the bar at 34. Nothing is composed that was not yet due.
+TEST(PaintDisplay, MeasuredAgainTheSamePictureFitsTheNewSize) {
+    struct Row {
+        std::string keys;
+        Ops ops;
+    };
+    const std::string fill = "fill 0,0,400,80";
+    const std::vector<Row> rows = {
+        {"1234567", {fill, "align 6", "text 200,24 1234567", "text 163,21 '", "text 217,21 '"}},
+        {"3 BAR 2", {fill, "align 6", "text 200,0 2", "text 200,38 3", "line 182,34 218,34"}},
+        {"2 BAR 247 = =",
+         {fill, "align 2", "text 215,24 123", "align 0", "text 221,0 1", "text 221,38 2",
+          "line 218,34 254,34"}},
+        // The empty middle line keeps the place it had (it draws nothing).
+        {"47 BAR 1 = = =",
+         {fill, "align 6", "text 93,24 ", "align 0",
+          "text 9,0 0.{0212765957446808510638297872340425", "text 72,38 531914893617}"}},
+        // The refused 0 stays, not the fraction that comes back when the notice ends.
+        {"7 BAR 2 / 1.5 CE =", {fill, "align 6", "text 200,24 0"}},
+    };
+    for (const Row& r : rows) {
+        DisplayModel m = testing::played(r.keys).model();
+        SetDisplayMetrics(m, {0, 0, 400, 80}, 17, 32);
+        PlaceDisplay(m);
+        StringCanvas canvas;
+        PaintDisplay(m, canvas);
+        EXPECT_EQ(canvas.ops, r.ops) << r.keys;
+    }
+}
+
 }  // namespace
 }  // namespace tomaro

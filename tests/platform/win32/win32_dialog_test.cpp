@@ -9,8 +9,10 @@
 #include <cstring>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "platform/win32/dpi_scaling.hpp"
 #include "platform/win32/win32_platform.hpp"
 #include "shell/calc_dialog.hpp"
 
@@ -57,6 +59,7 @@ public:
         : platform_(platform), calc_(platform), steps_(std::move(steps)) {}
 
     int Run() { return platform_.DoModal(CalcDialogTemplate(), *this); }
+    const CCalcDlg& calc() const { return calc_; }
 
     bool OnInitDialog(DialogWindow& window) override {
         dialog_ = static_cast<Win32DialogWindow&>(window).hwnd();
@@ -73,6 +76,7 @@ public:
     void OnPaint() override { calc_.OnPaint(); }
     void OnCtlColorStatic() override { calc_.OnCtlColorStatic(); }
     void OnActivate(bool active) override { calc_.OnActivate(active); }
+    void OnDpiChanged() override { calc_.OnDpiChanged(); }
     void OnTimer(int timer_id) override {
         if (static_cast<UINT_PTR>(timer_id) == kScriptTimer) {
             Tick();
@@ -695,6 +699,112 @@ TEST(Win32Dialog, ARefusedDivisionKeepsTheRefusedOperandThroughARepaint) {
 std::string ScreenshotBeside(const std::string& name) {
     const std::size_t folder = g_screenshot_path.find_last_of("/\\");
     return g_screenshot_path.substr(0, folder == std::string::npos ? 0 : folder + 1) + name;
+}
+
+// What a DPI change changes: where the controls are (in the order of the dialog's children,
+// its client area last), their font's height, the display's metrics and placement, and the
+// drawing.
+struct Scaled {
+    std::vector<RECT> layout;
+    LONG font = 0;
+    DisplayModel model;
+    int dark = 0;
+    Fields fields;
+};
+
+Scaled ScaledOf(HWND dialog, const CCalcDlg& calc) {
+    Scaled s{{}, 0, calc.model(), DarkPixelsOfDisplay(dialog), FieldsOf(dialog)};
+    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
+        s.layout.push_back(r);
+    }
+    s.layout.emplace_back();
+    GetClientRect(dialog, &s.layout.back());
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendDlgItemMessageW(dialog, IDC_EQUALS, WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    s.font = font.lfHeight;
+    return s;
+}
+
+// Sends what Windows sends when the window moves to a monitor of that DPI.
+void ChangeDpi(HWND dialog, UINT dpi) {
+    RECT suggested{};
+    GetWindowRect(dialog, &suggested);
+    SendMessageW(dialog, WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+// The program is per-monitor DPI aware (its manifest says so), and a move to a monitor of
+// twice the DPI lays the dialog out at twice the size in a font twice as high, with the
+// display measured again and drawn larger, showing what it showed. Wine gives every window
+// the one DPI of its LogPixels setting, so the move is simulated with the message Windows
+// sends; moving back gives the dialog manager's own layout again, pixel for pixel.
+TEST(Win32Dialog, ADpiChangeLaysTheDialogOutAgain) {
+    UINT dpi = 0;
+    DPI_AWARENESS awareness = DPI_AWARENESS_INVALID;
+    Scaled before, doubled, back;
+    RECT display{};
+    Win32Platform platform;
+    const CCalcDlg* calc = nullptr;
+    ScriptedCalculator scripted(
+        platform, {Do([&](HWND dialog) {
+                       awareness =
+                           GetAwarenessFromDpiAwarenessContext(GetThreadDpiAwarenessContext());
+                       dpi = WindowDpi(dialog);
+                       for (const int id : {IDC_DIGIT3, IDC_FRACTIONBAR, IDC_DIGIT2})
+                           Click(dialog, id);
+                   }),
+                   Wait(std::chrono::milliseconds(300)), Do([&](HWND dialog) {
+                       before = ScaledOf(dialog, *calc);
+                       ChangeDpi(dialog, 2 * dpi);
+                   }),
+                   Wait(std::chrono::milliseconds(300)), Do([&](HWND dialog) {
+                       doubled = ScaledOf(dialog, *calc);
+                       GetClientRect(GetDlgItem(dialog, IDC_DISPLAY), &display);
+                       if (!g_screenshot_path.empty())
+                           CaptureWindow(dialog, ScreenshotBeside("dpi-doubled.bmp"));
+                       ChangeDpi(dialog, dpi);
+                   }),
+                   Wait(std::chrono::milliseconds(300)),
+                   Do([&](HWND dialog) { back = ScaledOf(dialog, *calc); })});
+    calc = &scripted.calc();
+    EXPECT_EQ(scripted.Run(), kScriptDone);
+
+    EXPECT_EQ(awareness, DPI_AWARENESS_PER_MONITOR_AWARE);
+    HDC screen = GetDC(nullptr);
+    EXPECT_EQ(dpi, static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSY)));  // not virtualised
+    ReleaseDC(nullptr, screen);
+
+    // Base units are whole pixels: twice the font is twice the layout give or take the
+    // rounding of the average character width.
+    const auto near_twice = [](LONG twice, LONG once) {
+        return std::abs(twice - 2 * once) <= 2 + once / 6;
+    };
+    ASSERT_EQ(before.layout.size(), CalcDialogTemplate().controls.size() + 1);
+    ASSERT_EQ(doubled.layout.size(), before.layout.size());
+    ASSERT_EQ(back.layout.size(), before.layout.size());
+    for (std::size_t i = 0; i < before.layout.size(); ++i) {
+        const RECT &b = before.layout[i], &d = doubled.layout[i];
+        EXPECT_TRUE(near_twice(d.left, b.left) && near_twice(d.top, b.top) &&
+                    near_twice(d.right, b.right) && near_twice(d.bottom, b.bottom))
+            << "child " << i;
+        EXPECT_TRUE(EqualRect(&back.layout[i], &b)) << "child " << i;
+    }
+    EXPECT_EQ(doubled.font, -MulDiv(9, static_cast<int>(2 * dpi), 72));
+    EXPECT_EQ(doubled.model.displayRect, (Rect{0, 0, display.right, display.bottom}));
+    EXPECT_PRED2(near_twice, doubled.model.charHeight, before.model.charHeight);
+    EXPECT_EQ(doubled.model.numX, display.right / 2);  // 2/3, centred anew
+    EXPECT_EQ(doubled.fields, before.fields);
+    EXPECT_GT(doubled.dark, 2 * before.dark);
+
+    const auto metrics = [](const DisplayModel& m) {
+        return std::tuple{m.displayRect, m.charWidth, m.charHeight, m.numX, m.barLeft, m.barRight};
+    };
+    EXPECT_EQ(back.font, before.font);
+    EXPECT_EQ(metrics(back.model), metrics(before.model));
 }
 
 // Pictures at the start (the focus frame on "="), after the road (on "=" again, which Enter
