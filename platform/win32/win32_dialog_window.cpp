@@ -86,8 +86,7 @@ LRESULT CALLBACK KeptPicture::ControlProc(HWND control, UINT message, WPARAM wpa
     }
 }
 
-GdiDeviceContext::GdiDeviceContext(HWND control, KeptPicture& picture, HFONT font,
-                                   int line_width)
+GdiDeviceContext::GdiDeviceContext(HWND control, KeptPicture& picture, HFONT font, int line_width)
     : control_(control), picture_(picture), dc_(picture.Canvas()) {
     if (font) old_font_ = SelectObject(dc_, font);
     if (line_width > 1) {
