@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "display/expand_decimal.hpp"
-#include "tests/support/key_replay.hpp"
+#include "tests/support/display_keys.hpp"
 
 namespace tomaro {
 namespace {
 
-using testing::played;
+using testing::shown;
 
 // Width 200 and "X" 8 pixels wide: the centre is 100 and the character cell 9.
 DisplayModel model_for(std::int32_t width = 200) {
@@ -281,7 +281,7 @@ TEST(ComposeError, ShowsTheShadowsNotTheEntry) {
 TEST(ComposeError, TinyQuotientIsFormattedInFull) {
     // The denominator's shadow squares to the double nearest 10^36, which lies just above it,
     // so the quotient lies just below 10^-36: J = -36 and 51 decimals.
-    const auto calc = played("1 / 999999999999999999 * 1 / 999999999999999999 =");
+    const auto calc = shown("1 / 999999999999999999 * 1 / 999999999999999999 =");
     ASSERT_EQ(calc.state().entryRep, REP_ERROR);
     EXPECT_EQ(calc.model().numText, "1");
     EXPECT_EQ(calc.model().denText, "1000000000000000042420637374017961984");
@@ -337,8 +337,8 @@ TEST(ComposeReadout, NoticeReplacesTheReadoutInEveryRepresentation) {
 }
 
 TEST(ComposeReadout, NoticeLastsUntilItsTimerExpires) {
-    EXPECT_EQ(played("1 / 0 =").state().readoutText, kNoticeDivideByZero);
-    EXPECT_EQ(played("1 / 0 = TICK").state().readoutText, "1.000000000000000");
+    EXPECT_EQ(shown("1 / 0 =").state().readoutText, kNoticeDivideByZero);
+    EXPECT_EQ(shown("1 / 0 = TICK").state().readoutText, "1.000000000000000");
 }
 
 // The layout each composition records is the one the painter, the reading and the CLI's
@@ -453,7 +453,7 @@ TEST(ComposeDisplay, KeyedValuesAndTheEqualsCycle) {
          "0.0000000000000000100000000000000", " "},
     };
     for (const Row& r : rows) {
-        const auto calc = played(r.keys);
+        const auto calc = shown(r.keys);
         SCOPED_TRACE(r.keys);
         const Rep rep = calc.state().entryRep;
         if (rep != REP_FRACTION) {

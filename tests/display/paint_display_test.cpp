@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "display/compose_display.hpp"
-#include "tests/support/key_replay.hpp"
+#include "tests/support/display_keys.hpp"
 
 namespace tomaro {
 namespace {
@@ -35,33 +35,15 @@ public:
     }
 };
 
-Ops painted(DisplayModel m, DisplayLayout layout) {
-    m.layout = layout;
+Ops painted(const DisplayModel& m) {
     StringCanvas canvas;
     PaintDisplay(m, canvas);
     return canvas.ops;
 }
 
-// The operations a headless window recorded, written as StringCanvas writes them.
-Ops as_strings(std::span<const PaintOp> recorded) {
-    StringCanvas canvas;
-    for (const PaintOp& op : recorded) {
-        switch (op.kind) {
-            case PaintOp::Fill:
-                canvas.FillWhite({op.a, op.b, op.c, op.d});
-                break;
-            case PaintOp::Align:
-                canvas.SetTextAlign(static_cast<TextAlign>(op.a));
-                break;
-            case PaintOp::Text:
-                canvas.TextOut(op.a, op.b, op.text);
-                break;
-            case PaintOp::Line:
-                canvas.Line(op.a, op.b, op.c, op.d);
-                break;
-        }
-    }
-    return canvas.ops;
+Ops painted(DisplayModel m, DisplayLayout layout) {
+    m.layout = layout;
+    return painted(m);
 }
 
 TEST(DisplayMetrics, LinePositionsFollowTheFontHeight) {
@@ -205,10 +187,8 @@ TEST(PaintDisplay, KeyedValues) {
         {"7 BAR 2 / 1.5 CE = TICK",
          {fill, "align 6", "text 100,0 2", "text 100,22 7", "line 91,18 109,18"}},
     };
-    for (const Row& r : rows) {
-        const auto calc = testing::played(r.keys);
-        EXPECT_EQ(as_strings(calc.display()), r.ops) << r.keys;
-    }
+    for (const Row& r : rows)
+        EXPECT_EQ(painted(testing::shown(r.keys).model()), r.ops) << r.keys;
 }
 
 }  // namespace
