@@ -175,10 +175,7 @@ std::string_view ExpandDecimal(Fraction f, std::string& t) {
         return kKindDecimal;
     }
     const UInt64 num = magnitude(f.num);
-    const Int64 q = wrapping_div(f.num, f.den);
-    const bool negative_below_one = q == 0 && f.num != 0 && (f.num < 0) != (f.den < 0);
-    format_integer(t, q);
-    if (negative_below_one) t.insert(t.begin(), '-');
+    format_whole_part(t, f);
     t.push_back('.');
 
     const UInt64 rem = num % den;
