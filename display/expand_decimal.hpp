@@ -36,7 +36,6 @@ struct WrittenNumber {
     Fraction value;         // the magnitude as written: 1.50 is 150/100, 2 1/3 is 7/3
     Rep rep = REP_INTEGER;  // INTEGER, FRACTION, MIXED or DECIMAL
     int places = -1;        // a terminating decimal's digits after the point; -1 for others
-    friend bool operator==(const WrittenNumber&, const WrittenNumber&) = default;
 };
 
 // The inverse of the writing above and of the forms the display's value is written out in:
