@@ -14,38 +14,18 @@ struct Word {
     Command command;
 };
 
-// Digits and the point come first, so that a number's character is its own index.
-constexpr Word kWords[] = {
-    {"0", Key::Button, digit_command(0)},
-    {"1", Key::Button, digit_command(1)},
-    {"2", Key::Button, digit_command(2)},
-    {"3", Key::Button, digit_command(3)},
-    {"4", Key::Button, digit_command(4)},
-    {"5", Key::Button, digit_command(5)},
-    {"6", Key::Button, digit_command(6)},
-    {"7", Key::Button, digit_command(7)},
-    {"8", Key::Button, digit_command(8)},
-    {"9", Key::Button, digit_command(9)},
-    {".", Key::Button, Command::Point},
-    {"000", Key::Button, Command::TripleZero},
-    {"+", Key::Button, Command::Add},
-    {"-", Key::Button, Command::Subtract},
-    {"*", Key::Button, Command::Multiply},
-    {"/", Key::Button, Command::Divide},
-    {"=", Key::Button, Command::Equals},
-    {"AC", Key::Button, Command::AllClear},
-    {"CE", Key::Button, Command::ClearEntry},
-    {"BS", Key::Button, Command::Backspace},
-    {"NEG", Key::Button, Command::Sign},
-    {"BAR", Key::Button, Command::FractionBar},
-    {"INV", Key::Button, Command::Reciprocal},
-    {"M+", Key::Button, Command::MemoryAdd},
-    {"M-", Key::Button, Command::MemorySubtract},
-    {"MR", Key::Button, Command::MemoryRecall},
-    {"MC", Key::Button, Command::MemoryClear},
-    {"TICK", Key::NoticeTimer, Command::Equals},  // the command is not used
-};
-constexpr KeyCode kPointIndex = 10;
+// Every command under the engine's word for it, in the engine's order, so that a digit's
+// or the point's index is its command; then the notice timer.
+constexpr auto kWords = [] {
+    std::array<Word, kCommandCount + 1> words{};
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        const auto c = static_cast<Command>(i);
+        words[i] = {CommandWord(c), Key::Button, c};
+    }
+    words.back() = {"TICK", Key::NoticeTimer, Command::Equals};  // the command is not used
+    return words;
+}();
+constexpr auto kPointIndex = static_cast<KeyCode>(Command::Point);
 
 // A word's code: its index in kWords, and above it one bit per character typed in lower
 // case. A virtual key's code: the top bit, the code, a bit each for "v" and "k" in lower
@@ -194,13 +174,6 @@ std::variant<std::vector<Key>, TokenError> ParseKeyTokens(const std::vector<std:
             DecodeKey(NumberCharCode(ch), keys.emplace_back());
     }
     return keys;
-}
-
-std::vector<std::pair<std::string_view, int>> ButtonWords() {
-    std::vector<std::pair<std::string_view, int>> words;
-    for (const Word& w : kWords)
-        if (w.kind == Key::Button) words.emplace_back(w.word, ButtonOfCommand(w.command));
-    return words;
 }
 
 std::vector<std::string> SplitTokens(std::string_view text) {

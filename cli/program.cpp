@@ -42,7 +42,7 @@ public:
         if (json_) {
             AppendJsonState(out_, key, calc.state(), calc.model(), calc.display());
         } else {
-            AppendTextPicture(out_, calc.state(), calc.model(), calc.display());
+            AppendTextPicture(out_, calc.state(), calc.model());
         }
         if (out_.size() >= kFlushSize) Flush();
     }
