@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdint>
 
-#include "cli/shown_text.hpp"
+#include "cli/message_text.hpp"
 
 #include "resources/resources.hpp"
 
@@ -93,7 +93,7 @@ std::variant<CliOptions, OptionError> ParseOptions(std::span<const std::string_v
         if (eq != std::string_view::npos) attached = arg.substr(eq + 1);
         // Named with its position among the arguments, as a bad token is among the tokens.
         const std::string option =
-            "option " + ShownText(name) + " at argument " + std::to_string(i + 1);
+            "option " + MessageText(name) + " at argument " + std::to_string(i + 1);
         const auto value = [&]() -> std::optional<std::string_view> {
             if (attached) return attached;
             if (i + 1 < args.size()) return args[++i];
