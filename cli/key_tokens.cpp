@@ -167,6 +167,13 @@ std::variant<std::vector<Key>, TokenError> ParseKeyTokens(const std::vector<std:
     return keys;
 }
 
+std::vector<std::pair<std::string_view, TokenClass>> KeyWords() {
+    std::vector<std::pair<std::string_view, TokenClass>> words;
+    for (std::size_t i = 0; i < std::size(kWords); ++i)
+        words.emplace_back(kWords[i].word, kWordClasses[i]);
+    return words;
+}
+
 std::vector<std::pair<std::string_view, int>> ButtonWords() {
     std::vector<std::pair<std::string_view, int>> words;
     for (const Word& w : kWords)

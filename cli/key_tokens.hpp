@@ -45,6 +45,8 @@ struct TokenClass {
     std::string_view reason;  // Bad: why, one line
 };
 TokenClass ClassifyToken(std::string_view token);
+// Every word ("7", "BAR", "TICK"), in upper case and in the table's order, with its key.
+std::vector<std::pair<std::string_view, TokenClass>> KeyWords();
 
 constexpr bool IsNumberChar(char c) {
     return c == '.' || (c >= '0' && c <= '9');
