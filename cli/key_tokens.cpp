@@ -78,7 +78,7 @@ constexpr std::uint64_t kMultiplier = [] {
     }
 }();
 struct Slot {
-    std::uint64_t packed_word = 0;  // none is 0
+    std::uint64_t packed_word = 0;  // 0: no word
     std::size_t word = 0;           // its index in kWords
 };
 constexpr auto kSlots = [] {
@@ -90,8 +90,7 @@ constexpr auto kSlots = [] {
     return slots;
 }();
 
-// Every word's key, made at start-up.
-const auto kWordClasses = [] {
+std::array<TokenClass, std::size(kWords)> make_word_classes() {
     std::array<TokenClass, std::size(kWords)> c;
     for (std::size_t i = 0; i < c.size(); ++i) {
         const Word& w = kWords[i];
@@ -99,7 +98,13 @@ const auto kWordClasses = [] {
             TokenClass::Word, w.kind, w.kind == Key::Button ? ButtonOfCommand(w.command) : 0, {}};
     }
     return c;
-}();
+}
+
+// Every word's key, made when first asked for (tests ask while they start).
+const std::array<TokenClass, std::size(kWords)>& word_classes() {
+    static const auto classes = make_word_classes();
+    return classes;
+}
 
 TokenClass bad(std::string_view reason) {
     return {TokenClass::Bad, Key::Button, 0, reason};
@@ -125,10 +130,10 @@ TokenClass virtual_key(std::string_view digits) {
 }  // namespace
 
 TokenClass ClassifyToken(std::string_view token) {
-    if (token.size() <= kLongestWord) {
+    if (!token.empty() && token.size() <= kLongestWord) {
         const std::uint64_t p = packed(token);
         const Slot& s = kSlots[slot(p, kMultiplier)];
-        if (s.packed_word == p) return kWordClasses[s.word];
+        if (s.packed_word == p) return word_classes()[s.word];
     }
     if (!token.empty() && std::all_of(token.begin(), token.end(), IsNumberChar)) {
         return {TokenClass::Number, Key::Button, 0, {}};
@@ -150,7 +155,8 @@ void PlayToken(std::string_view token, const TokenClass& c, Key& key, const Play
     }
     for (const char ch : token) {
         key.kind = Key::Button;
-        key.code = kWordClasses[ch == '.' ? kPointIndex : static_cast<std::size_t>(ch - '0')].code;
+        key.code =
+            word_classes()[ch == '.' ? kPointIndex : static_cast<std::size_t>(ch - '0')].code;
         key.text.assign(1, ch);
         play(key);
     }
@@ -170,14 +176,7 @@ std::variant<std::vector<Key>, TokenError> ParseKeyTokens(const std::vector<std:
 std::vector<std::pair<std::string_view, TokenClass>> KeyWords() {
     std::vector<std::pair<std::string_view, TokenClass>> words;
     for (std::size_t i = 0; i < std::size(kWords); ++i)
-        words.emplace_back(kWords[i].word, kWordClasses[i]);
-    return words;
-}
-
-std::vector<std::pair<std::string_view, int>> ButtonWords() {
-    std::vector<std::pair<std::string_view, int>> words;
-    for (const Word& w : kWords)
-        if (w.kind == Key::Button) words.emplace_back(w.word, ButtonOfCommand(w.command));
+        words.emplace_back(kWords[i].word, word_classes()[i]);
     return words;
 }
 

@@ -30,9 +30,6 @@ struct TokenError {
 // A number token ("12.50") becomes one key per character.
 std::variant<std::vector<Key>, TokenError> ParseKeyTokens(const std::vector<std::string>& tokens);
 
-// Every word that clicks one button ("7", "BAR", "M+"), in upper case, with that button.
-std::vector<std::pair<std::string_view, int>> ButtonWords();
-
 // Splits text on whitespace, for key files and for tests ("3 BAR 2 + 6 BAR 1 =").
 std::vector<std::string> SplitTokens(std::string_view text);
 

@@ -91,6 +91,7 @@ TEST(KeyStream, TheFirstBadByteOrTokenIsToldWithItsPlace) {
     const std::string vk_too_long = "vk:" + std::string(32, '0') + "7";
     const Bad rows[] = {
         {"bogus", {}, "bad token 'bogus' at position 1: unknown key"},
+        {"1", {"+", ""}, "bad token '' at position 3: unknown key"},
         {"1 + 2 = 123456789 bogus", {}, "bad token 'bogus' at position 6: unknown key"},
         {"1 + 2\n=\n", {"3", "*", "zz"}, "bad token 'zz' at position 7: unknown key"},
         {"",

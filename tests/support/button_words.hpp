@@ -12,8 +12,8 @@ namespace tomaro {
 
 inline const std::map<std::string, int, std::less<>> kButtonWords = [] {
     std::map<std::string, int, std::less<>> words;
-    for (const auto& [word, button] : ButtonWords())
-        words.emplace(word, button);
+    for (const auto& [word, key] : KeyWords())
+        if (key.key == Key::Button) words.emplace(word, key.code);
     return words;
 }();
 
