@@ -1,6 +1,6 @@
 // Key files are read a piece at a time; the pieces must not change a single key, a single
-// error or its position. Standard input and pipes are kept in a compact form that must play
-// the same keys.
+// error or its position. Standard input and pipes are kept, within limits, and must play the
+// same keys.
 #include "cli/key_stream.hpp"
 
 #include <fcntl.h>
