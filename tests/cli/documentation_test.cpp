@@ -3,6 +3,7 @@
 // and is exactly what its source writes (on a difference, paste the expected text).
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -30,20 +31,20 @@ std::string block(const std::string& text, const std::string& name) {
                                                     : text.substr(start, end - start);
 }
 
-std::string markdown(std::string_view text, bool code) {
-    if (code) return "`" + std::string(text) + "`";
-    std::string out;
-    for (const char c : text) {
-        if (std::string_view("\\|*_`").find(c) != std::string_view::npos) out += '\\';
-        out += c;
-    }
-    return out;
-}
-
+// Tokens in code, other text with the characters that Markdown acts on escaped.
 std::string markdown(const std::vector<KeyHelpRow>& rows, std::string_view header, bool tokens) {
+    const auto escaped = [](std::string_view text) {
+        std::string out;
+        for (const char c : text)
+            out += std::string_view("\\|*_`").find(c) == std::string_view::npos
+                       ? std::string(1, c)
+                       : std::string{'\\', c};
+        return out;
+    };
     std::string out = std::string(header) + "\n|---|---|\n";
     for (const KeyHelpRow& r : rows)
-        out += "| " + markdown(r.keys, tokens) + " | " + markdown(r.does, false) + " |\n";
+        out += "| " + (tokens ? "`" + r.keys + "`" : escaped(r.keys)) + " | " + escaped(r.does) +
+               " |\n";
     return out;
 }
 
@@ -51,19 +52,19 @@ std::string roff(std::string_view text) {
     std::string out;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto b = static_cast<unsigned char>(text[i]);
-        if (b >= 0x80) {  // a character of UTF-8, as its code point
-            const int n = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : 1;
-            unsigned code = b & (0x3Fu >> n);
-            for (int k = 0; k < n; ++k)
+        if (b >= 0x80) {  // a character of UTF-8, by its code point
+            const int more = b >= 0xF0 ? 3 : b >= 0xE0 ? 2 : 1;
+            unsigned code = b & (0x3Fu >> more);
+            for (int k = 0; k < more; ++k)
                 code = code << 6 | (static_cast<unsigned char>(text[++i]) & 0x3F);
-            std::ostringstream hex;
-            hex << std::uppercase << std::hex << code;
-            out += "\\[u" + hex.str() + "]";
+            char escape[16];
+            std::snprintf(escape, sizeof escape, "\\[u%04X]", code);
+            out += escape;
         } else {
-            out += text[i] == '\\'  ? "\\e"
-                   : text[i] == '-' ? "\\-"
-                   : text[i] == '"' ? "\\(dq"
-                                    : std::string(1, text[i]);
+            out += b == '\\'  ? "\\e"
+                   : b == '-' ? "\\-"
+                   : b == '"' ? "\\(dq"
+                              : std::string(1, text[i]);
         }
     }
     return out;
@@ -102,7 +103,7 @@ TEST(Documentation, TablesOfTokensKeysAndMenuAreTheProgramsOwn) {
         if (item.separator()) continue;
         readme_menu += "\"" + std::string(item.text) + "\"\n";
         std::string shown(item.text);
-        shown.erase(shown.find('&'), 1);
+        std::erase(shown, '&');  // the mnemonic's mark
         manual_menu += roff(shown) + "\n";
     }
     const struct {
