@@ -184,23 +184,9 @@ std::variant<KeyStream, std::string> KeyStream::Open(const std::optional<std::st
         std::FILE* f = from_stdin ? stdin : s.file_.get();
         if (f == nullptr) return cannot_read(s.file_name_, errno);
 
-        std::uint64_t keys = 0;
-        std::optional<std::string> error;
-        if (!from_stdin && is_regular(f)) {
-            error = s.Scan(f, UINT64_MAX, nullptr, nullptr);
-        } else {
-            error = s.Scan(f, UINT64_MAX, nullptr, [&](std::string_view piece, std::uint64_t k) {
-                return (keys = k) <= limits.kept_keys && s.Keep(piece);
-            });
-            s.file_.reset();
-        }
-        if (error && error->empty()) {
-            error = s.file_name_ + " holds more than " +
-                    (keys > limits.kept_keys ? std::to_string(limits.kept_keys) + " keys"
-                                             : std::to_string(limits.kept_bytes) + " bytes") +
-                    ", the most kept from standard input or a pipe";
-        }
-        if (error) return *std::move(error);
+        const bool regular = !from_stdin && is_regular(f);
+        if (auto error = s.Scan(f, UINT64_MAX, nullptr, !regular)) return *std::move(error);
+        if (!regular) s.file_.reset();
     }
 
     for (std::size_t i = 0; i < command_line.size(); ++i) {
@@ -215,7 +201,7 @@ std::variant<KeyStream, std::string> KeyStream::Open(const std::optional<std::st
 }
 
 std::optional<std::string> KeyStream::Scan(std::FILE* f, std::uint64_t most, const PlayKey& play,
-                                           const UsePiece& use) {
+                                           bool keep) {
     Scanner scanner(name_, key_);
     std::vector<char> piece(limits_.piece_bytes);
     std::uint64_t read = 0;
@@ -231,20 +217,30 @@ std::optional<std::string> KeyStream::Scan(std::FILE* f, std::uint64_t most, con
         read += n;
         const std::string_view bytes(piece.data(), n);
         if (!scanner.Read(bytes, play)) return scanner.error;
-        if (use && !use(bytes, scanner.keys)) return "";
+        if (keep) {
+            if (auto refused = Keep(bytes, scanner.keys)) return refused;
+        }
     }
     if (!scanner.Finish(play)) return scanner.error;
-    if (use && !use({}, scanner.keys)) return "";
+    if (keep) {
+        if (auto refused = Keep({}, scanner.keys)) return refused;
+    }
     file_tokens_ = scanner.tokens;
     file_bytes_ = read;
     return std::nullopt;
 }
 
-bool KeyStream::Keep(std::string_view piece) {
-    if (piece.size() > limits_.kept_bytes - kept_bytes_) return false;
+std::optional<std::string> KeyStream::Keep(std::string_view piece, std::uint64_t keys) {
+    const bool too_many_keys = keys > limits_.kept_keys;
+    if (too_many_keys || piece.size() > limits_.kept_bytes - kept_bytes_) {
+        return file_name_ + " holds more than " +
+               (too_many_keys ? std::to_string(limits_.kept_keys) + " keys"
+                              : std::to_string(limits_.kept_bytes) + " bytes") +
+               ", the most kept from standard input or a pipe";
+    }
     kept_bytes_ += piece.size();
-    kept_.emplace_back(piece);
-    return true;
+    if (!piece.empty()) kept_.emplace_back(piece);
+    return std::nullopt;
 }
 
 std::optional<std::string> KeyStream::ForEachKey(const PlayKey& play) {
@@ -253,7 +249,7 @@ std::optional<std::string> KeyStream::ForEachKey(const PlayKey& play) {
         const std::uint64_t checked_bytes = file_bytes_;
         const std::string changed = file_name_ + " changed while it was played";
         if (std::fseek(file_.get(), 0, SEEK_SET) != 0) return changed;
-        if (Scan(file_.get(), checked_bytes, play, nullptr) || file_bytes_ != checked_bytes ||
+        if (Scan(file_.get(), checked_bytes, play, false) || file_bytes_ != checked_bytes ||
             file_tokens_ != checked_tokens) {
             return changed;
         }

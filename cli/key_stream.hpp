@@ -7,7 +7,6 @@
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -44,18 +43,17 @@ public:
 
 private:
     class Scanner;
-    using UsePiece = std::function<bool(std::string_view piece, std::uint64_t keys)>;
 
     explicit KeyStream(const Limits& limits) : limits_(limits) {}
 
     // Scans the key file from where it stands to its end, or up to `most` bytes, a piece at
-    // a time, playing its keys (if play) and handing each piece to use (if any) once
-    // scanned, with the count of keys so far. The first bad byte or token ends it with a
-    // message, use's false with an empty one.
+    // a time, playing its keys (if play) and keeping each piece once checked (if keep). The
+    // first bad byte or token, or too much to keep, ends it with a message.
     std::optional<std::string> Scan(std::FILE* f, std::uint64_t most, const PlayKey& play,
-                                    const UsePiece& use);
-    // Keeps a checked piece of standard input or a pipe; false past the most kept.
-    bool Keep(std::string_view piece);
+                                    bool keep);
+    // Keeps a checked piece of standard input or a pipe, with the count of keys so far; a
+    // message past the most kept.
+    std::optional<std::string> Keep(std::string_view piece, std::uint64_t keys);
 
     Limits limits_;
     std::string name_;       // of the key file as messages show it: "f", "standard input"
