@@ -99,6 +99,8 @@ public:
     std::span<const PaintOp> LastDrawing(int control) const;
     const std::vector<std::pair<int, std::string>>& SystemMenu() const { return system_menu_; }
     const std::vector<Popup>& Popups() const { return popups_; }
+    // The clipboard's text, unlogged: what another program would paste.
+    const std::string& Clipboard() const { return clipboard_; }
     bool Ended() const { return ended_; }
     int Result() const { return result_; }
 
