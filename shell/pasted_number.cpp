@@ -56,14 +56,20 @@ constexpr int kKeyedPlaces = [] {
 
 std::optional<std::string> ascii_of(std::string_view utf8) {
     std::string out;
+    out.reserve(utf8.size());
     for (std::size_t i = 0; i < utf8.size();) {
+        // A run of ASCII at once: a long clipboard is checked in one pass.
+        const auto* run_end =
+            std::find_if(utf8.begin() + static_cast<std::ptrdiff_t>(i), utf8.end(), [](char ch) {
+                return static_cast<unsigned char>(ch) >= 0x80 || ch == kNoBreakSpace ||
+                       ch == kInvisible;
+            });
+        const auto run = static_cast<std::size_t>(run_end - utf8.begin()) - i;
+        out.append(utf8.substr(i, run));
+        i += run;
+        if (i == utf8.size()) break;
         const auto c = static_cast<unsigned char>(utf8[i]);
-        if (c < 0x80) {
-            if (c == kNoBreakSpace || c == kInvisible) return std::nullopt;
-            out += static_cast<char>(c);
-            ++i;
-            continue;
-        }
+        if (c < 0x80) return std::nullopt;  // a stand-in's byte, typed
         if (utf8.substr(i).starts_with(kFullWidthDigitLead) && i + 2 < utf8.size()) {
             const auto tail = static_cast<unsigned char>(utf8[i + 2]);
             if (tail >= kFullWidthZeroTail && tail < kFullWidthZeroTail + 10) {
@@ -114,14 +120,18 @@ std::optional<std::string> grouped_digits(std::string_view t) {
 // grouped in threes, and may not stand after a point or a brace: places and recurring
 // blocks are never grouped.
 std::optional<std::string> without_group_marks(std::string_view t) {
-    constexpr std::string_view kDigitsAndMarks = "0123456789,'\x1F";
+    const auto digit_or_mark = [](char c) {
+        return (c >= '0' && c <= '9') || kGroupMarks.find(c) != std::string_view::npos;
+    };
     std::string out;
     for (std::size_t i = 0; i < t.size();) {
-        if (kDigitsAndMarks.find(t[i]) == std::string_view::npos) {
+        if (!digit_or_mark(t[i])) {
             out += t[i++];
             continue;
         }
-        const std::size_t end = std::min(t.find_first_not_of(kDigitsAndMarks, i), t.size());
+        const std::size_t end = static_cast<std::size_t>(
+            std::find_if_not(t.begin() + static_cast<std::ptrdiff_t>(i), t.end(), digit_or_mark) -
+            t.begin());
         const std::string_view run = t.substr(i, end - i);
         if (run.find_first_of(kGroupMarks) == std::string_view::npos) {
             out += run;
