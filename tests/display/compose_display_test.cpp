@@ -119,7 +119,7 @@ TEST(ComposeInteger, GroupMarks) {
         {123456789012345678, {{3, -50}, {6, -23}, {9, 3}, {12, 30}, {15, 57}}},
         {kInt64Max, {{1, -73}, {4, -46}, {7, -19}, {10, 8}, {13, 35}, {16, 62}}},
         {kInt64Min, {{2, -68}, {5, -41}, {8, -14}, {11, 12}, {14, 39}, {17, 66}}},
-        {1234567, {{1, -19}, {4, 8}}, cells},  // measured, the cell rule all the same
+        // Measured, the cell rule all the same.
         {kInt64Min, {{2, -68}, {5, -41}, {8, -14}, {11, 12}, {14, 39}, {17, 66}}, cells},
         // Those digits' centres lie at -41.9, -19.1, 3.8, 26.7 and 49.6 from the centre.
         {123456789012345678, {{3, -42}, {6, -20}, {9, 2}, {12, 25}, {15, 48}}, window_digits},

@@ -10,22 +10,11 @@
 #include "display/display_reading.hpp"
 #include "engine/command.hpp"
 #include "shell/pasted_number.hpp"
+#include "tests/engine/engine_keys.hpp"
 
 namespace {
 
 using namespace tomaro;
-
-class NoWindow final : public WindowRequests {
-public:
-    void ComposeDisplay() override {}
-    void PaintDisplay() override {}
-    void PushFieldTexts() override {}
-    void ShowNotice(std::string_view) override {}
-    void StopNoticeTimer() override {}
-    void LockKeypad() override {}
-    void UnlockKeypad() override {}
-    void FocusAllClear() override {}
-};
 
 void check(bool holds) {
     if (!holds) __builtin_trap();
@@ -38,7 +27,7 @@ bool same_value(Fraction a, Fraction b) {
 // The number keyed on a fresh calculator: the state Paste leaves.
 CalcState keyed(const KeyedNumber& n) {
     CalcState s;
-    NoWindow w;
+    testing::TestWindow w;
     AllClear(s, w);
     for (const Command c : KeysOf(n))
         Run(c, s, w);
@@ -80,7 +69,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CalcState s = keyed(*n);
     check(same_value(s.entry, read_value(*n)));
     // As pasted, then in each form that "=" steps the value through.
-    NoWindow w;
+    testing::TestWindow w;
     copy_and_paste(s);
     for (int i = 0; i < 4; ++i) {
         Run(Command::Equals, s, w);

@@ -541,6 +541,10 @@ TEST(CalcDialogMenus, CopyThenPasteEntersTheValueTheDisplayShowed) {
         {"1 2 3 4 5 6 7 +", "1234567", "1 2 3 4 5 6 7"},
         {"1 . 5 0", "1.50", "CE 1 . 5 0"},
         {std::string(kLongRecurring), one_97th, "AC 9 7 BAR 1"},
+        // More places than the keypad takes: keyed as the fraction. A period longer than the
+        // display's block: copied as the fraction, never as a block that is another number.
+        {"1 0 4 8 5 7 6 BAR 1 = = =", "0.00000095367431640625", "AC 1 0 4 8 5 7 6 BAR 1"},
+        {"1 0 9 BAR 1 = = =", "1/109", "AC 1 0 9 BAR 1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keys);
