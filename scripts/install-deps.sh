@@ -12,6 +12,7 @@ packages=(
     time  # peak resident memory in bench/cli_replay.sh
     qt6-translations-l10n  # Qt's own texts in Japanese
     dbus at-spi2-core python3-pyatspi xclip  # the window through the accessibility bus, the clipboard
+    orca speech-dispatcher  # what a screen reader says of the window
 )
 
 exec "$(dirname "$0")/install-missing.sh" "${packages[@]}"

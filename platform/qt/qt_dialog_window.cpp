@@ -1,6 +1,5 @@
 #include "platform/qt/qt_dialog_window.hpp"
 
-#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
@@ -266,21 +265,16 @@ void QtDialogWindow::SetAccessibleDescription(int id, std::string_view utf8) {
         widget->setAccessibleDescription(description);
 }
 
-// Qt's bridge to the Linux accessibility bus passes no alert event on, so the message is
-// also shown to screen readers as an alert of its own: an invisible alert object that
-// appears with the message as its name, which they announce.
-void QtDialogWindow::RaiseAlert(int id) {
-    QWidget* widget = Control(id);
-    if (!widget) return;
-    QAccessibleEvent alert(widget, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
-    if (!alert_) {
-        alert_ = new AlertWidget(this);
-        alert_->setGeometry(0, 0, 0, 0);
+// Qt 6.4 has no announcement event, and Orca passes over changes of objects other than the
+// focused one, but it says a notification whenever one appears: its name, what is said.
+void QtDialogWindow::Announce(std::string_view utf8) {
+    if (!announcer_) {
+        announcer_ = new Announcer(this);
+        announcer_->setGeometry(0, 0, 0, 0);
     }
-    alert_->hide();
-    alert_->setAccessibleName(FromUtf8(ControlText(id)));
-    alert_->show();
+    announcer_->hide();
+    announcer_->setAccessibleName(FromUtf8(utf8));
+    if (!utf8.empty()) announcer_->show();
 }
 
 std::string QtDialogWindow::ClipboardText() {
@@ -313,6 +307,8 @@ bool QtDialogWindow::TimerActive(int timer_id) const {
 
 void QtDialogWindow::TrackPopupMenu(std::span<const MenuItem> items, Point screen) {
     QMenu menu(this);
+    menu.setAccessibleName(QString::fromUtf8("コンテキスト"));  // as Windows names a popup menu
+    QAction* first = nullptr;
     for (const MenuItem& item : items) {
         if (item.separator()) {
             menu.addSeparator();
@@ -320,8 +316,16 @@ void QtDialogWindow::TrackPopupMenu(std::span<const MenuItem> items, Point scree
             QAction* action = menu.addAction(FromUtf8(item.text));  // "&" marks the mnemonic
             action->setData(item.id);
             action->setEnabled(!item.disabled);
+            if (!first && action->isEnabled()) first = action;
         }
     }
+    // The menu opens with its first enabled item selected, which moves the focus there: a
+    // screen reader announces the menu and the item.
+    if (first)
+        connect(&menu, &QMenu::aboutToShow, &menu, [&menu, first] {
+            QMetaObject::invokeMethod(
+                &menu, [&menu, first] { menu.setActiveAction(first); }, Qt::QueuedConnection);
+        });
     const QAction* chosen = menu.exec(QPoint(screen.x, screen.y));
     if (!chosen) return;
     // The choice arrives as a command after the menu has gone, as a posted message would.
