@@ -129,6 +129,10 @@ void QtDialogWindow::CreateControl(const ControlTemplate& c) {
         }
         case ControlKind::WhiteFrame:
             display = new DisplayWidget(c.sunkenEdge, this);
+            // As a move to a monitor of another DPI on Windows: measured and drawn again.
+            connect(
+                display, &DisplayWidget::OutOfScale, this, [this] { handler_.OnDpiChanged(); },
+                Qt::QueuedConnection);
             widget = display;
             break;
         case ControlKind::Icon: {
@@ -358,6 +362,7 @@ bool QtDialogWindow::PaintMinimised() {
 std::unique_ptr<DeviceContext> QtDialogWindow::GetDeviceContext(int control_id) {
     DisplayWidget* display = Display(control_id);
     if (!display) return nullptr;
+    if (display->ImageOutOfScale()) display->ResizeImage();
     return std::make_unique<QtDeviceContext>(*display);
 }
 
