@@ -6,6 +6,7 @@ packages=(
     g++ cmake make libgtest-dev libbenchmark-dev  # build and unit tests
     qt6-base-dev qt6-qpa-plugins libxcb1-dev fonts-ipafont-gothic  # the window, its font, its keyboard
     xvfb xauth xdotool x11-utils imagemagick python3-xlib  # the window's smoke test and benchmark
+    openbox  # a window manager that frames the window, to see it centred frame included
     libncurses-dev tmux  # the terminal calculator, its smoke test and benchmark
     desktop-file-utils appstream dpkg-dev file  # checks of the desktop files and the package
     clang libclang-rt-14-dev  # the fuzz target of tomaro-cli's input (libFuzzer's runtime)

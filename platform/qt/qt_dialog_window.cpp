@@ -3,18 +3,23 @@
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QStyle>
 #include <QTimer>
+#include <algorithm>
 
 #include "platform/dialog_rules.hpp"
 #include "platform/qt/display_widget.hpp"
 #include "platform/qt/icons.hpp"
+#include "platform/qt/window_frame.hpp"
 
 namespace tomaro::platform::qt {
 namespace {
@@ -378,6 +383,34 @@ bool QtDialogWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) handler_.OnActivate(true);
     if (event->type() == QEvent::WindowDeactivate) handler_.OnActivate(false);
     return handled;
+}
+
+// Placed once, before it is first shown; afterwards it stays where it was moved to.
+void QtDialogWindow::showEvent(QShowEvent* event) {
+    if (!event->spontaneous() && !testAttribute(Qt::WA_Moved)) Centre();
+    QDialog::showEvent(event);  // places only a dialog that was not moved
+}
+
+// As Windows centres a dialog: over the owner while it is visible and not minimised, else
+// over the screen's work area, frame included, and kept on the work area. (Qt's own placement
+// guesses a frame of 10 by 40 pixels before the window manager has made one.)
+void QtDialogWindow::Centre() {
+    const QMargins frame = ExpectedFrame(*this);
+    const QWidget* owner = parentWidget();
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::screenAt(QCursor::pos());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect work = screen->availableGeometry();
+    const QRect over =
+        owner && owner->isVisible() && !owner->isMinimized() ? owner->frameGeometry() : work;
+    const QSize outer = size().grownBy(frame);
+    const int x = over.left() + (over.width() - outer.width()) / 2;
+    const int y = over.top() + (over.height() - outer.height()) / 2;
+    const QPoint corner(
+        std::clamp(x, work.left(), std::max(work.left(), work.right() + 1 - outer.width())),
+        std::clamp(y, work.top(), std::max(work.top(), work.bottom() + 1 - outer.height())));
+    // The client area's place: Qt takes a move of a window without a frame yet as one.
+    setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
 }
 
 bool QtDialogWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -81,6 +81,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -88,6 +89,7 @@ protected:
 private:
     void CreateControl(const ControlTemplate& c);
     void ShowKeyboardFocus();
+    void Centre();
     void ShowWholeTextIfCut(QLineEdit& edit);
 
     const DialogTemplate& template_;
