@@ -316,7 +316,6 @@ bool QtDialogWindow::TimerActive(int timer_id) const {
 
 void QtDialogWindow::TrackPopupMenu(std::span<const MenuItem> items, Point screen) {
     QMenu menu(this);
-    menu.setAccessibleName(QString::fromUtf8("コンテキスト"));  // as Windows names a popup menu
     QAction* first = nullptr;
     for (const MenuItem& item : items) {
         if (item.separator()) {
@@ -329,7 +328,7 @@ void QtDialogWindow::TrackPopupMenu(std::span<const MenuItem> items, Point scree
         }
     }
     // The menu opens with its first enabled item selected, which moves the focus there: a
-    // screen reader announces the menu and the item.
+    // screen reader says the item as the menu opens (the menu itself it passes over).
     if (first)
         connect(&menu, &QMenu::aboutToShow, &menu, [&menu, first] {
             QMetaObject::invokeMethod(

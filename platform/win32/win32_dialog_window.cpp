@@ -42,7 +42,7 @@ bool RaiseNotification(HWND dialog, const std::wstring& text) {
     IRawElementProviderSimple* provider = nullptr;
     if (FAILED(host(dialog, &provider)) || !provider) return false;
     BSTR said = SysAllocString(text.c_str());
-    BSTR activity = SysAllocString(L"tomaro.display");
+    BSTR activity = SysAllocString(L"tomaro");
     const HRESULT result = raise(provider, kNotificationKindOther,
                                  kNotificationProcessingImportantMostRecent, said, activity);
     SysFreeString(activity);
@@ -342,6 +342,10 @@ HWND Win32DialogWindow::Announcer() {
     if (announcer_) return announcer_;
     announcer_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0,
                                  hwnd_, nullptr, instance_, nullptr);
+    // Last among the children, after the template's controls, whose order is the tab order
+    // and the order a DPI change lays them out in.
+    if (announcer_)
+        SetWindowPos(announcer_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (IAccPropServices* properties = AccessibleProperties(); announcer_ && properties) {
         const auto set = [&](const GUID& property, LONG value) {
             VARIANT v{};

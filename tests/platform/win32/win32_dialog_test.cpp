@@ -833,7 +833,10 @@ struct Scaled {
 
 Scaled ScaledOf(HWND dialog, const CCalcDlg& calc) {
     Scaled s{{}, 0, calc.model(), DarkPixelsOfDisplay(dialog), FieldsOf(dialog)};
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    // The template's controls, in its order (what screen readers are told comes after them).
+    const std::size_t controls = CalcDialogTemplate().controls.size();
+    for (HWND child = GetWindow(dialog, GW_CHILD); child && s.layout.size() < controls;
+         child = GetWindow(child, GW_HWNDNEXT)) {
         RECT r{};
         GetWindowRect(child, &r);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
