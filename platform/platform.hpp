@@ -58,9 +58,10 @@ public:
     // control; the platform gives it when it creates the control.
     virtual void SetAccessibleText(int id, std::string_view utf8) = 0;
     virtual void SetAccessibleDescription(int id, std::string_view utf8) = 0;
-    // Raises the accessibility alert event for a control whose text just became a message
-    // the user must hear.
-    virtual void RaiseAlert(int id) = 0;
+    // Has screen readers say a text now, wherever the focus is (a new value, a notice, an
+    // error). It stays to be read until the next one; an empty text takes it back, so that
+    // nothing stale is left to read.
+    virtual void Announce(std::string_view utf8) = 0;
 
     // The system clipboard as plain text: empty when it holds no text.
     virtual std::string ClipboardText() = 0;

@@ -25,6 +25,12 @@ inline constexpr int ID_MENU_PASTE = 32777;
 inline constexpr int IDT_NOTICE = 1000;
 inline constexpr int kNoticeMilliseconds = 2000;
 
+// The readout's notice for a paste that keyed nothing; it fits the field whole.
+inline constexpr std::string_view kNoticePasteRefused = "正確に入力できないため貼り付けません。";
+// Said with the error display: what still works while the keypad is locked.
+inline constexpr std::string_view kSpokenKeypadLocked =
+    "キーパッドはロックされています。A.C.またはEscキーで解除します。";
+
 const DialogTemplate& CalcDialogTemplate();
 const DialogTemplate& AboutDialogTemplate();
 

@@ -187,8 +187,28 @@ void CCalcDlg::Update() {
     if (compose_pending_) Compose();
     if (std::exchange(paint_pending_, false)) DrawDisplay();
     if (fields_pending_) DoDataExchange();
-    // After the fields: the alert announces the readout's new text.
-    if (std::exchange(alert_pending_, false)) window_->RaiseAlert(IDC_READOUT);
+    TellScreenReaders();
+}
+
+// One announcement an event, after the fields: the display's new value, the lock an error
+// brings, the notice. A notice that has ended is taken back with nothing new to say.
+void CCalcDlg::TellScreenReaders() {
+    std::string text;
+    const auto say = [&text](std::string_view sentence) {
+        if (!text.empty() && !text.ends_with("。")) text += "。";
+        text += sentence;
+    };
+    if (std::exchange(value_pending_, false)) say(spoken_);
+    if (std::exchange(lock_pending_, false)) say(kSpokenKeypadLocked);
+    const bool notice = std::exchange(notice_pending_, false);
+    if (notice) say(state_.noticeText);
+    if (!text.empty()) {
+        window_->Announce(text);
+        notice_said_ = notice;
+    } else if (notice_said_ && state_.noticeText.empty()) {
+        window_->Announce("");
+        notice_said_ = false;
+    }
 }
 
 void CCalcDlg::Compose() {
@@ -204,7 +224,14 @@ void CCalcDlg::DrawDisplay() {
     // The readings follow the composition alone: a repaint of the same one says nothing new.
     if (told_ != compositions_) {
         window_->SetAccessibleText(IDC_DISPLAY, DisplayReading(model_));
-        window_->SetAccessibleDescription(IDC_DISPLAY, SpokenReading(model_));
+        std::string spoken = SpokenReading(model_);
+        window_->SetAccessibleDescription(IDC_DISPLAY, spoken);
+        // A new value is said wherever the focus is; the opening one is not (the window's
+        // appearance is announced then).
+        if (spoken != spoken_) {
+            value_pending_ = !spoken_.empty();
+            spoken_ = std::move(spoken);
+        }
         told_ = compositions_;
     }
 }
@@ -228,7 +255,7 @@ void CCalcDlg::ShowNotice(std::string_view) {
     window_->KillTimer(IDT_NOTICE);
     Compose();
     paint_pending_ = true;
-    alert_pending_ = true;
+    notice_pending_ = true;
     window_->SetTimer(IDT_NOTICE, kNoticeMilliseconds);
 }
 
@@ -237,6 +264,7 @@ void CCalcDlg::StopNoticeTimer() {
 }
 
 void CCalcDlg::LockKeypad() {
+    lock_pending_ = true;
     for (const ControlId id : kLockedButtons)
         window_->EnableControl(id, false);
 }

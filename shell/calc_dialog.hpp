@@ -57,6 +57,7 @@ private:
     void Compose();
     void DrawDisplay();
     void DoDataExchange();
+    void TellScreenReaders();
     void ShowAboutBox();
     // The context menu's Copy and Paste: the displayed value in full, and a pasted number
     // keyed as a new operand.
@@ -71,11 +72,15 @@ private:
     // Counts compositions; told_ is the one whose readings the display's reader was given.
     std::uint64_t compositions_ = 0;
     std::uint64_t told_ = ~std::uint64_t{0};
+    std::string spoken_;        // the display's value as last said
+    bool notice_said_ = false;  // the announcement standing holds a notice
     // Asked for since the last Update.
     bool compose_pending_ = false;
     bool paint_pending_ = false;
     bool fields_pending_ = false;
-    bool alert_pending_ = false;
+    bool value_pending_ = false;
+    bool lock_pending_ = false;
+    bool notice_pending_ = false;
 };
 
 }  // namespace tomaro

@@ -10,9 +10,6 @@
 
 namespace tomaro {
 
-inline constexpr std::string_view kNoticePasteRefused =
-    "貼り付けた文字は、電卓で正確に入力できる数ではありません。";
-
 // A number as the keypad enters it: a fraction's denominator first, closed by the bar, then
 // the numerator; an integer or a decimal as its digits; the sign last.
 struct KeyedNumber {

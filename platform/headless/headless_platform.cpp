@@ -63,7 +63,6 @@ HeadlessWindow::HeadlessWindow(const DialogTemplate& t, DialogHandler& handler,
                              .button = c.IsButton(),
                              .text = std::string(c.text),
                              .accessible = std::string(name),
-                             .alerts = 0,
                              .enabled = !c.disabled,
                              .drawing = {}});
     }
@@ -167,10 +166,6 @@ const std::string& HeadlessWindow::AccessibleText(int id) const {
     return Read(id, &Control::accessible);
 }
 
-int HeadlessWindow::Alerts(int id) const {
-    return Read(id, &Control::alerts);
-}
-
 bool HeadlessWindow::TimerRunning(int timer_id) const {
     return std::any_of(timers_.begin(), timers_.end(),
                        [&](const Timer& t) { return t.id == timer_id; });
@@ -220,9 +215,9 @@ void HeadlessWindow::SetAccessibleDescription(int id, std::string_view utf8) {
     Log("description", id, 0, utf8);
 }
 
-void HeadlessWindow::RaiseAlert(int id) {
-    Log("alert", id);
-    if (Control* c = Find(id)) ++c->alerts;
+void HeadlessWindow::Announce(std::string_view utf8) {
+    Log("announce", 0, 0, utf8);
+    announced_.assign(utf8);
 }
 
 std::string HeadlessWindow::ClipboardText() {

@@ -37,7 +37,7 @@ struct Screen {
 struct Call {
     Call(std::string o, int i = 0, int v = 0, std::string_view t = {})
         : op(std::move(o)), id(i), value(v), text(t) {}
-    std::string op;  // enable, focus, text, limit, accessible, description, alert, set-timer,
+    std::string op;  // enable, focus, text, limit, accessible, description, announce, set-timer,
                      // kill-timer, on-timer, popup, system-menu, big-icon, dc, extent,
                      // release, end, copy, paste
     int id = 0;
@@ -86,10 +86,11 @@ public:
     const DialogHandler& handler() const { return handler_; }
     const std::string& Text(int id) const;
     bool IsEnabled(int id) const;
-    // A control's accessible name (the template's, until the program sets one); how many
-    // alerts it raised. Input limits and descriptions are only logged.
+    // A control's accessible name (the template's, until the program sets one); what screen
+    // readers were last told to say, while it stands (empty once taken back). Input limits
+    // and descriptions are only logged.
     const std::string& AccessibleText(int id) const;
-    int Alerts(int id) const;
+    const std::string& Announced() const { return announced_; }
     int Focus() const { return focus_; }
     bool TimerRunning(int timer_id) const;
     // Milliseconds until the next timer is due, if any runs: how long a host that runs the
@@ -116,7 +117,7 @@ public:
     void SetInputLimit(int id, int limit) override;
     void SetAccessibleText(int id, std::string_view utf8) override;
     void SetAccessibleDescription(int id, std::string_view utf8) override;
-    void RaiseAlert(int id) override;
+    void Announce(std::string_view utf8) override;
     std::string ClipboardText() override;
     void SetClipboardText(std::string_view utf8) override;
     void SetTimer(int timer_id, int milliseconds) override;
@@ -138,7 +139,6 @@ private:
         bool button;  // the rest are static-type: they paint through OnCtlColorStatic
         std::string text;
         std::string accessible;
-        int alerts = 0;
         bool enabled = true;
         RecordingCanvas drawing;  // what its device context last drew
     };
@@ -168,6 +168,7 @@ private:
     std::vector<int> slots_;       // index in controls_ by id - first_id_, or -1
     bool fields_changed_ = false;  // a field's text was set since the fields last painted
     int focus_ = 0;
+    std::string announced_;
     std::vector<Timer> timers_;
     std::int64_t now_ = 0;  // milliseconds since the window opened
     std::vector<std::pair<int, std::string>> system_menu_;

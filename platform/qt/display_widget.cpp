@@ -3,7 +3,6 @@
 #include <QFontDatabase>
 #include <QFontMetrics>
 #include <QPainter>
-#include <QPolygon>
 #include <cstdlib>
 
 namespace tomaro::platform::qt {
@@ -11,6 +10,21 @@ namespace {
 
 QString FromUtf8(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+// A sunken client edge as Windows draws it, and Qt's style at a scale of 1: two rings of
+// whole pixels. (The style's lines are a device pixel wide: at a larger scale they leave the
+// rest of each pixel unpainted, and the window would show whatever was there.)
+void DrawSunkenEdge(QPainter& painter, QRect r, const QPalette& palette) {
+    const auto ring = [&](const QColor& top_left, const QColor& bottom_right) {
+        painter.fillRect(r.left(), r.top(), r.width() - 1, 1, top_left);
+        painter.fillRect(r.left(), r.top() + 1, 1, r.height() - 2, top_left);
+        painter.fillRect(r.left(), r.bottom(), r.width(), 1, bottom_right);
+        painter.fillRect(r.right(), r.top(), 1, r.height() - 1, bottom_right);
+        r.adjust(1, 1, -1, -1);
+    };
+    ring(palette.color(QPalette::Dark), palette.color(QPalette::Light));
+    ring(palette.color(QPalette::Shadow), palette.color(QPalette::Midlight));
 }
 
 }  // namespace
@@ -23,14 +37,17 @@ DisplayWidget::DisplayWidget(bool sunken_edge, QWidget* parent) : QFrame(parent)
 }
 
 void DisplayWidget::ResizeImage() {
-    image_ = QImage(contentsRect().size(), QImage::Format_RGB32);
+    const qreal ratio = devicePixelRatioF();
+    image_ = QImage(contentsRect().size() * ratio, QImage::Format_RGB32);
+    image_.setDevicePixelRatio(ratio);
     image_.fill(Qt::white);
 }
 
-void DisplayWidget::paintEvent(QPaintEvent* event) {
-    QFrame::paintEvent(event);  // the edge
+void DisplayWidget::paintEvent(QPaintEvent*) {
     QPainter painter(this);
+    if (frameShape() == QFrame::WinPanel) DrawSunkenEdge(painter, rect(), palette());
     painter.drawImage(contentsRect().topLeft(), image_);
+    if (ImageOutOfScale()) emit OutOfScale();
 }
 
 QtDeviceContext::QtDeviceContext(DisplayWidget& display)
@@ -60,18 +77,18 @@ void QtDeviceContext::TextOut(std::int32_t x, std::int32_t y, std::string_view u
 }
 
 // Bresenham's line from the first point up to, not including, the second: a bar from
-// barLeft to barRight covers barLeft..barRight-1.
+// barLeft to barRight covers barLeft..barRight-1. Each point fills its whole pixel, also at
+// a device pixel ratio above 1 (a point of the pen would stand half a pixel up and left).
 void QtDeviceContext::Line(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
     const int dx = std::abs(x2 - x1);
     const int dy = -std::abs(y2 - y1);
     const int step_x = x1 < x2 ? 1 : -1;
     const int step_y = y1 < y2 ? 1 : -1;
     int error = dx + dy;
-    QPolygon points;
     int x = x1;
     int y = y1;
     while (x != x2 || y != y2) {
-        points << QPoint(x, y);
+        painter_->fillRect(QRect(x, y, 1, 1), Qt::black);
         const int twice = 2 * error;
         if (twice >= dy) {
             error += dy;
@@ -82,7 +99,6 @@ void QtDeviceContext::Line(std::int32_t x1, std::int32_t y1, std::int32_t x2, st
             y += step_y;
         }
     }
-    if (!points.isEmpty()) painter_->drawPoints(points);
 }
 
 Size QtDeviceContext::TextExtent(std::string_view utf8) {

@@ -1,5 +1,6 @@
 // The display control: a white rectangle with a sunken edge whose picture is kept in an
-// image. The program draws into the image at any time (QtDeviceContext); the widget's own
+// image at the screen's pixel density, so that its text is as sharp as the buttons' at any
+// scale. The program draws into the image at any time (QtDeviceContext); the widget's own
 // painting only copies it out, so a repaint never wipes what was drawn.
 #pragma once
 
@@ -18,10 +19,18 @@ public:
     // sunken_edge: the 2-pixel sunken border of a client edge.
     DisplayWidget(bool sunken_edge, QWidget* parent);
 
-    // Call after the geometry is set: sizes the picture to the area inside the edge.
+    // Call after the geometry is set: sizes the picture to the area inside the edge, at the
+    // widget's device pixel ratio.
     void ResizeImage();
     const QImage& image() const { return image_; }
     QImage& image() { return image_; }
+    // Whether the picture was made for another pixel density than the widget's now.
+    bool ImageOutOfScale() const { return image_.devicePixelRatio() != devicePixelRatioF(); }
+
+signals:
+    // The widget painted on a screen of another pixel density than its picture's: the
+    // picture is to be made and drawn again.
+    void OutOfScale();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -1,21 +1,25 @@
 #include "platform/qt/qt_dialog_window.hpp"
 
-#include <QAccessible>
 #include <QAction>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QCursor>
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QStyle>
 #include <QTimer>
+#include <algorithm>
 
 #include "platform/dialog_rules.hpp"
 #include "platform/qt/display_widget.hpp"
 #include "platform/qt/icons.hpp"
+#include "platform/qt/window_frame.hpp"
 
 namespace tomaro::platform::qt {
 namespace {
@@ -130,6 +134,10 @@ void QtDialogWindow::CreateControl(const ControlTemplate& c) {
         }
         case ControlKind::WhiteFrame:
             display = new DisplayWidget(c.sunkenEdge, this);
+            // As a move to a monitor of another DPI on Windows: measured and drawn again.
+            connect(
+                display, &DisplayWidget::OutOfScale, this, [this] { handler_.OnDpiChanged(); },
+                Qt::QueuedConnection);
             widget = display;
             break;
         case ControlKind::Icon: {
@@ -266,21 +274,16 @@ void QtDialogWindow::SetAccessibleDescription(int id, std::string_view utf8) {
         widget->setAccessibleDescription(description);
 }
 
-// Qt's bridge to the Linux accessibility bus passes no alert event on, so the message is
-// also shown to screen readers as an alert of its own: an invisible alert object that
-// appears with the message as its name, which they announce.
-void QtDialogWindow::RaiseAlert(int id) {
-    QWidget* widget = Control(id);
-    if (!widget) return;
-    QAccessibleEvent alert(widget, QAccessible::Alert);
-    QAccessible::updateAccessibility(&alert);
-    if (!alert_) {
-        alert_ = new AlertWidget(this);
-        alert_->setGeometry(0, 0, 0, 0);
+// Qt 6.4 has no announcement event, and Orca passes over changes of objects other than the
+// focused one, but it says a notification whenever one appears: its name, what is said.
+void QtDialogWindow::Announce(std::string_view utf8) {
+    if (!announcer_) {
+        announcer_ = new Announcer(this);
+        announcer_->setGeometry(0, 0, 0, 0);
     }
-    alert_->hide();
-    alert_->setAccessibleName(FromUtf8(ControlText(id)));
-    alert_->show();
+    announcer_->hide();
+    announcer_->setAccessibleName(FromUtf8(utf8));
+    if (!utf8.empty()) announcer_->show();
 }
 
 std::string QtDialogWindow::ClipboardText() {
@@ -313,6 +316,7 @@ bool QtDialogWindow::TimerActive(int timer_id) const {
 
 void QtDialogWindow::TrackPopupMenu(std::span<const MenuItem> items, Point screen) {
     QMenu menu(this);
+    QAction* first = nullptr;
     for (const MenuItem& item : items) {
         if (item.separator()) {
             menu.addSeparator();
@@ -320,8 +324,16 @@ void QtDialogWindow::TrackPopupMenu(std::span<const MenuItem> items, Point scree
             QAction* action = menu.addAction(FromUtf8(item.text));  // "&" marks the mnemonic
             action->setData(item.id);
             action->setEnabled(!item.disabled);
+            if (!first && action->isEnabled()) first = action;
         }
     }
+    // The menu opens with its first enabled item selected, which moves the focus there: a
+    // screen reader says the item as the menu opens (the menu itself it passes over).
+    if (first)
+        connect(&menu, &QMenu::aboutToShow, &menu, [&menu, first] {
+            QMetaObject::invokeMethod(
+                &menu, [&menu, first] { menu.setActiveAction(first); }, Qt::QueuedConnection);
+        });
     const QAction* chosen = menu.exec(QPoint(screen.x, screen.y));
     if (!chosen) return;
     // The choice arrives as a command after the menu has gone, as a posted message would.
@@ -354,6 +366,7 @@ bool QtDialogWindow::PaintMinimised() {
 std::unique_ptr<DeviceContext> QtDialogWindow::GetDeviceContext(int control_id) {
     DisplayWidget* display = Display(control_id);
     if (!display) return nullptr;
+    if (display->ImageOutOfScale()) display->ResizeImage();
     return std::make_unique<QtDeviceContext>(*display);
 }
 
@@ -369,6 +382,34 @@ bool QtDialogWindow::event(QEvent* event) {
     if (event->type() == QEvent::WindowActivate) handler_.OnActivate(true);
     if (event->type() == QEvent::WindowDeactivate) handler_.OnActivate(false);
     return handled;
+}
+
+// Placed once, before it is first shown; afterwards it stays where it was moved to.
+void QtDialogWindow::showEvent(QShowEvent* event) {
+    if (!event->spontaneous() && !testAttribute(Qt::WA_Moved)) Centre();
+    QDialog::showEvent(event);  // places only a dialog that was not moved
+}
+
+// As Windows centres a dialog: over the owner while it is visible and not minimised, else
+// over the screen's work area, frame included, and kept on the work area. (Qt's own placement
+// guesses a frame of 10 by 40 pixels before the window manager has made one.)
+void QtDialogWindow::Centre() {
+    const QMargins frame = ExpectedFrame(*this);
+    const QWidget* owner = parentWidget();
+    const QScreen* screen = owner ? owner->screen() : QGuiApplication::screenAt(QCursor::pos());
+    if (!screen) screen = QGuiApplication::primaryScreen();
+    if (!screen) return;
+    const QRect work = screen->availableGeometry();
+    const QRect over =
+        owner && owner->isVisible() && !owner->isMinimized() ? owner->frameGeometry() : work;
+    const QSize outer = size().grownBy(frame);
+    const int x = over.left() + (over.width() - outer.width()) / 2;
+    const int y = over.top() + (over.height() - outer.height()) / 2;
+    const QPoint corner(
+        std::clamp(x, work.left(), std::max(work.left(), work.right() + 1 - outer.width())),
+        std::clamp(y, work.top(), std::max(work.top(), work.bottom() + 1 - outer.height())));
+    // The client area's place: Qt takes a move of a window without a frame yet as one.
+    setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
 }
 
 bool QtDialogWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -16,8 +16,9 @@ namespace tomaro::platform::qt {
 
 class DisplayWidget;
 
-// What screen readers see as an alert: no pixels, a name, and its appearance.
-class AlertWidget final : public QWidget {
+// What screen readers hear without the focus moving: a notification with no pixels,
+// whose name is what is said, announced as it appears.
+class Announcer final : public QWidget {
     Q_OBJECT
 
 public:
@@ -60,7 +61,7 @@ public:
     void SetInputLimit(int id, int limit) override;
     void SetAccessibleText(int id, std::string_view utf8) override;
     void SetAccessibleDescription(int id, std::string_view utf8) override;
-    void RaiseAlert(int id) override;
+    void Announce(std::string_view utf8) override;
     std::string ClipboardText() override;
     void SetClipboardText(std::string_view utf8) override;
     void SetTimer(int timer_id, int milliseconds) override;
@@ -80,6 +81,7 @@ public:
 
 protected:
     bool event(QEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -87,6 +89,7 @@ protected:
 private:
     void CreateControl(const ControlTemplate& c);
     void ShowKeyboardFocus();
+    void Centre();
     void ShowWholeTextIfCut(QLineEdit& edit);
 
     const DialogTemplate& template_;
@@ -95,7 +98,7 @@ private:
     QHash<int, QWidget*> controls_;
     std::map<int, std::unique_ptr<QTimer>> timers_;
     QHash<int, int> input_limits_;
-    AlertWidget* alert_ = nullptr;  // made at the first alert
+    Announcer* announcer_ = nullptr;  // made at the first announcement
 };
 
 }  // namespace tomaro::platform::qt

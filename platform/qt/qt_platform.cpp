@@ -22,14 +22,14 @@ namespace {
 constexpr auto kQtTranslations = "qtbase_ja";
 
 // The display is static text to a screen reader (its name is the reading of the value), and
-// the alert widget an alert.
+// the announcer a notification.
 QAccessibleInterface* DialogAccessible(const QString& class_name, QObject* object) {
     if (!object->isWidgetType()) return nullptr;
     auto* widget = static_cast<QWidget*>(object);
     if (class_name == QLatin1String(DisplayWidget::staticMetaObject.className()))
         return new QAccessibleWidget(widget, QAccessible::StaticText);
-    if (class_name == QLatin1String(AlertWidget::staticMetaObject.className()))
-        return new QAccessibleWidget(widget, QAccessible::AlertMessage);
+    if (class_name == QLatin1String(Announcer::staticMetaObject.className()))
+        return new QAccessibleWidget(widget, QAccessible::Notification);
     return nullptr;
 }
 

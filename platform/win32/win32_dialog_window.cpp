@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <initguid.h>
 #include <oleacc.h>
+#include <uiautomationcore.h>
 
 #include <cstring>
 
@@ -12,6 +13,43 @@ namespace {
 constexpr wchar_t kEditClass[] = L"Edit";
 constexpr DWORD kClientObject =
     static_cast<DWORD>(OBJID_CLIENT);  // a LONG; the service takes a DWORD
+
+// UI Automation's live setting of an element, as an annotation (<uiautomationcore.h> of
+// Windows 8 and later; mingw-w64's lacks it).
+DEFINE_GUID(kLiveSettingProperty, 0xc12bcd8e, 0x2a8e, 0x4950, 0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d,
+            0x58, 0xeb);
+constexpr LONG kLiveSettingAssertive = 2;
+constexpr int kNotificationKindOther = 4;
+constexpr int kNotificationProcessingImportantMostRecent = 1;
+
+// UI Automation's notification (Windows 10 1709 and later), raised for the dialog; false where
+// Windows lacks it. Looked up at run time: Windows 7 has neither the call nor the flag that
+// loads only from the system folder.
+bool RaiseNotification(HWND dialog, const std::wstring& text) {
+    using HostProvider = HRESULT(WINAPI*)(HWND, IRawElementProviderSimple**);
+    using RaiseEvent = HRESULT(WINAPI*)(IRawElementProviderSimple*, int, int, BSTR, BSTR);
+    static const auto [host, raise] = [] {
+        const HMODULE uia =
+            LoadLibraryExW(L"uiautomationcore.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        const auto function = [uia](const char* name) {
+            return uia ? reinterpret_cast<void (*)()>(GetProcAddress(uia, name)) : nullptr;
+        };
+        return std::pair{reinterpret_cast<HostProvider>(function("UiaHostProviderFromHwnd")),
+                         reinterpret_cast<RaiseEvent>(function("UiaRaiseNotificationEvent"))};
+    }();
+    if (!host || !raise) return false;
+    if (text.empty()) return true;  // a notification is said once: there is nothing to take back
+    IRawElementProviderSimple* provider = nullptr;
+    if (FAILED(host(dialog, &provider)) || !provider) return false;
+    BSTR said = SysAllocString(text.c_str());
+    BSTR activity = SysAllocString(L"tomaro");
+    const HRESULT result = raise(provider, kNotificationKindOther,
+                                 kNotificationProcessingImportantMostRecent, said, activity);
+    SysFreeString(activity);
+    SysFreeString(said);
+    provider->Release();
+    return SUCCEEDED(result);
+}
 
 std::wstring WindowText(HWND window) {
     const int length = GetWindowTextLengthW(window);
@@ -195,18 +233,22 @@ void Win32DialogWindow::UseDisplayFontFor(UINT dpi) {
     display_font_ = dpi == kDefaultDpi ? nullptr : CreateDisplayFont(dpi);
 }
 
-bool Win32DialogWindow::SetAccessibleProperty(HWND control, const GUID& property,
-                                              std::string_view utf8) {
+IAccPropServices* Win32DialogWindow::AccessibleProperties() {
     if (!accessible_properties_ &&
         FAILED(CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER,
                                 IID_IAccPropServices,
-                                reinterpret_cast<void**>(&accessible_properties_)))) {
+                                reinterpret_cast<void**>(&accessible_properties_))))
         accessible_properties_ = nullptr;
-        return false;
-    }
+    return accessible_properties_;
+}
+
+bool Win32DialogWindow::SetAccessibleProperty(HWND control, const GUID& property,
+                                              std::string_view utf8) {
+    IAccPropServices* properties = AccessibleProperties();
+    if (!properties) return false;
     const std::wstring text = Widen(utf8);
-    return SUCCEEDED(accessible_properties_->SetHwndPropStr(control, kClientObject, CHILDID_SELF,
-                                                            property, text.c_str()));
+    return SUCCEEDED(
+        properties->SetHwndPropStr(control, kClientObject, CHILDID_SELF, property, text.c_str()));
 }
 
 // A text wider than its field is still there to read whole, in the field's tooltip (its
@@ -283,9 +325,38 @@ void Win32DialogWindow::SetAccessibleDescription(int id, std::string_view utf8) 
         NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
-void Win32DialogWindow::RaiseAlert(int id) {
-    if (HWND control = GetDlgItem(hwnd_, id))
-        NotifyWinEvent(EVENT_SYSTEM_ALERT, control, OBJID_CLIENT, CHILDID_SELF);
+// Without UI Automation's notifications, an invisible static control takes the text as its
+// name: an alert and an assertive live region, whose events screen readers announce.
+void Win32DialogWindow::Announce(std::string_view utf8) {
+    const std::wstring text = Widen(utf8);
+    if (RaiseNotification(hwnd_, text)) return;
+    HWND announcer = Announcer();
+    if (!announcer) return;
+    SetWindowTextW(announcer, text.c_str());
+    if (text.empty()) return;
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, announcer, OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(EVENT_SYSTEM_ALERT, announcer, OBJID_CLIENT, CHILDID_SELF);
+}
+
+HWND Win32DialogWindow::Announcer() {
+    if (announcer_) return announcer_;
+    announcer_ = CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0,
+                                 hwnd_, nullptr, instance_, nullptr);
+    // Last among the children, after the template's controls, whose order is the tab order
+    // and the order a DPI change lays them out in.
+    if (announcer_)
+        SetWindowPos(announcer_, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (IAccPropServices* properties = AccessibleProperties(); announcer_ && properties) {
+        const auto set = [&](const GUID& property, LONG value) {
+            VARIANT v{};
+            v.vt = VT_I4;
+            v.lVal = value;
+            properties->SetHwndProp(announcer_, kClientObject, CHILDID_SELF, property, v);
+        };
+        set(PROPID_ACC_ROLE, ROLE_SYSTEM_ALERT);
+        set(kLiveSettingProperty, kLiveSettingAssertive);
+    }
+    return announcer_;
 }
 
 std::string Win32DialogWindow::ClipboardText() {

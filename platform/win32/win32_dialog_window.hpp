@@ -100,7 +100,7 @@ public:
     void SetInputLimit(int id, int limit) override;
     void SetAccessibleText(int id, std::string_view utf8) override;
     void SetAccessibleDescription(int id, std::string_view utf8) override;
-    void RaiseAlert(int id) override;
+    void Announce(std::string_view utf8) override;
     std::string ClipboardText() override;
     void SetClipboardText(std::string_view utf8) override;
     void SetTimer(int timer_id, int milliseconds) override;
@@ -115,16 +115,20 @@ public:
     void EndDialog(int result) override;
 
 private:
-    // Sets a string property of a control as screen readers read it; false where the
-    // system offers no way to (Wine may not).
+    // The accessibility property service, or null where the system offers none (Wine may
+    // not). Sets a string property of a control as screen readers read it; false where it
+    // could not.
+    IAccPropServices* AccessibleProperties();
     bool SetAccessibleProperty(HWND control, const GUID& property, std::string_view utf8);
     void ShowWholeTextIfCut(HWND field);
+    HWND Announcer();
     void UseDisplayFontFor(UINT dpi);
 
     HWND hwnd_;
     HINSTANCE instance_;
     IAccPropServices* accessible_properties_ = nullptr;
     HWND tooltip_ = nullptr;
+    HWND announcer_ = nullptr;  // made at the first announcement without UI Automation
     HICON big_icon_ = nullptr;
     bool painted_minimised_ = false;
     std::map<int, std::unique_ptr<KeptPicture>> pictures_;  // of each control drawn into

@@ -332,7 +332,7 @@ TEST(CalcDialogNotice, ShowsInTheReadoutAndStartsTheTimer) {
             const std::size_t mark = w.Calls().size();
             Click(w, c.keys);
             EXPECT_EQ(w.Text(IDC_READOUT), c.notice);
-            EXPECT_EQ(w.Alerts(IDC_READOUT), 1);
+            EXPECT_EQ(w.Announced(), c.notice);
             std::vector<testing::Call> last_two;
             for (const auto& call : std::span(w.Calls()).subspan(mark))
                 if (call.op == "kill-timer" || call.op == "set-timer") last_two.push_back(call);
@@ -375,6 +375,44 @@ TEST(CalcDialogNotice, ClearingTheEntryEndsTheNotice) {
         w.Advance(5000);
         EXPECT_TRUE(CallsOf(w, "on-timer").empty());
     });
+}
+
+// Screen readers are told each new value as it is said, the lock with the error display, and
+// the notice; a notice that ends is taken back, a repaint of the same value says nothing.
+TEST(CalcDialogNotice, ScreenReadersHearEachNewValueTheLockAndTheNotice) {
+    struct Case {
+        std::string_view before, keys;  // what is said after `before`
+        bool expire;                    // the notice timer runs out at the end
+        std::vector<std::string> said;
+    };
+    const Case cases[] = {
+        {"", "", false, {}},
+        {"",
+         "3 BAR 2 + 6 BAR 1 = =",
+         false,
+         {"3", "3分の0", "3分の2", "6", "6分の0", "6分の1", "6分の5", "0と6分の5"}},
+        {"", "1 + =", false, {"1", "2"}},
+        {"", "5 / 0 =", true, {"5", "0", std::string(kNoticeDivideByZero), "5"}},
+        {"", "0 . INV", true, {"0.", std::string(kNoticeZeroDenominator), ""}},
+        {"9 9 9 9 9 9 9 9 9 9",
+         "* =",  // squared: an overflow
+         false,
+         {"エラー、1分の99999999980000002048。" + std::string(kSpokenKeypadLocked)}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.keys);
+        Calculator calc;
+        calc.Run([&](FakeDialogWindow& w) {
+            Click(w, c.before);
+            const std::size_t mark = w.Calls().size();
+            Click(w, c.keys);
+            if (c.expire) w.ExpireTimer(IDT_NOTICE);
+            std::vector<std::string> said;
+            for (const testing::Call& call : CallsOf(w, "announce", mark))
+                said.push_back(call.text);
+            EXPECT_EQ(said, c.said);
+        });
+    }
 }
 
 // The platform keeps the display's picture: the dialog's and the fields' painting draw
@@ -577,7 +615,7 @@ TEST(CalcDialogMenus, NothingToCopyOrPasteIsRefused) {
         calc.platform.clipboard = "12 apples";
         w.Command(ID_MENU_PASTE);
         EXPECT_EQ(w.Text(IDC_READOUT), kNoticePasteRefused);
-        EXPECT_EQ(w.Alerts(IDC_READOUT), 1);
+        EXPECT_EQ(w.Announced(), kNoticePasteRefused);
         calc.platform.clipboard = "1234567890123456789";  // one digit beyond the keypad
         w.Command(ID_MENU_PASTE);
         w.ExpireTimer(IDT_NOTICE);

@@ -3,9 +3,9 @@
 
 Run under xvfb-run and dbus-run-session: starts tomaro, keys the road of one calculation with
 xdotool, and reads back over the bus the names of the buttons and fields, the display's name
-and spoken description after each "=", the focused button, the name-change events that
-announce the results, and the alert a notice raises. Then copies and pastes every display form
-through the X server's clipboard (xclip).
+and spoken description after each "=", the focused button, the name-change events, and the
+notification a notice raises and takes back. Then copies and pastes every display form
+through the X server's clipboard (xclip), from the menu and with the usual shortcuts.
 
 Usage: tomaro_atspi_test.py <tomaro binary>
 """
@@ -28,7 +28,7 @@ BUTTON_NAMES = {
     "M-": "メモリー減算", "MR": "メモリー呼び出し", "MC": "メモリークリア",
 }
 FIELD_NAMES = {"メモリー表示", "小数表示", "数の種類", "演算子"}
-NOTICE = "貼り付けた文字は、電卓で正確に入力できる数ではありません。"
+NOTICE = "正確に入力できないため貼り付けません。"
 
 failures = []
 
@@ -105,7 +105,7 @@ def main():
     if failures:
         print(f"{len(failures)} check(s) failed", file=sys.stderr)
         return 1
-    print("AT-SPI: names, readings, focus, events, alert and clipboard as expected")
+    print("AT-SPI: names, readings, focus, events, notification and clipboard as expected")
     return 0
 
 
@@ -146,21 +146,21 @@ def run(proc):
     check(focused() == "イコール", f"the focus is on = at the start, not {focused()!r}")
 
     name_changes = []
-    alerts = []
+    notices = []
 
     def on_name(event):
         if event.source == display:
             name_changes.append(event.source.name)
 
-    def on_alert(event):
+    def on_showing(event):
         try:
-            if event.source.getRole() == pyatspi.ROLE_ALERT and event.detail1 == 1:
-                alerts.append(event.source.name)
+            if event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+                notices.append((event.detail1, event.source))
         except GLib.Error:
             pass  # a menu that has gone already
 
     pyatspi.Registry.registerEventListener(on_name, "object:property-change:accessible-name")
-    pyatspi.Registry.registerEventListener(on_alert, "object:state-changed:showing")
+    pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
 
     key("3")
     check(focused() == "3", f"the focus follows the key to 3, not {focused()!r}")
@@ -198,15 +198,46 @@ def run(proc):
         wait_for(lambda: display.name == pasted, 5)
         check(display.name == pasted, f"pasting {copied!r} shows {pasted}, not {display.name!r}")
 
-    alerts.clear()
+    # Ctrl+C and Ctrl+V copy and paste, in the window and in the readout field (whose own
+    # menu offers Ctrl+C); neither touches the memory.
+    fields = {n.name: n for n in nodes if n.name in FIELD_NAMES}
+
+    def field(name):
+        text = fields[name].queryText()
+        return text.getText(0, text.characterCount)
+
+    for where in ("window", "readout"):
+        key("Escape", "4", "2")
+        if where == "readout":
+            x, y = fields["小数表示"].queryComponent().getPosition(pyatspi.DESKTOP_COORDS)
+            subprocess.run(["xdotool", "mousemove", str(x + 5), str(y + 5), "click", "1"],
+                           check=True)
+        set_clipboard("before")
+        key("ctrl+c")
+        got = wait_for(lambda: clipboard() == "42", 5) and clipboard()
+        check(got == "42", f"Ctrl+C in the {where} put 42 on the clipboard, not {clipboard()!r}")
+        check(field("メモリー表示") == "", f"Ctrl+C in the {where} left the memory alone")
+        set_clipboard("5/6")
+        key("ctrl+v")
+        wait_for(lambda: display.name == "5/6", 5)
+        check(display.name == "5/6", f"Ctrl+V in the {where} keyed 5/6, not {display.name!r}")
+        check(field("メモリー表示") == "", f"Ctrl+V in the {where} left the memory alone")
+
+    # A refused paste: the notice in the readout, said as a notification, taken back when it
+    # ends so that nothing stale is left to read.
+    notices.clear()
     set_clipboard("12 apples")
     key("Menu", "p")
-    readout = [n for n in nodes if n.name == "小数表示"][0]
-    text = readout.queryText()
-    shown = text.getText(0, text.characterCount)
+    shown = field("小数表示")
     check(shown == NOTICE, f"a refused paste shows the notice, not {shown!r}")
     pump(0.5)
-    check(alerts == [NOTICE], f"the notice appeared as an alert: {alerts}")
+    appeared = [n.name for showing, n in notices if showing]
+    check(appeared == [NOTICE], f"the notice appeared as a notification: {appeared}")
+    if notices:
+        announcer = notices[-1][1]
+        wait_for(lambda: not announcer.getState().contains(pyatspi.STATE_SHOWING), 5)
+        check(not announcer.getState().contains(pyatspi.STATE_SHOWING),
+              "the notification is taken back when the notice ends")
 
 
 if __name__ == "__main__":

@@ -39,10 +39,13 @@ inline QString FromUtf8(std::string_view s) {
     return QString::fromUtf8(s.data(), static_cast<qsizetype>(s.size()));
 }
 
-// Where the tests leave the pictures they took, for people to look at.
+// Where the tests leave the pictures they took, for people to look at; those taken at
+// another scale than 1 are named for it ("display-mixed@2x").
 inline QString ScreenshotPath(const QString& name) {
     QDir().mkpath(QStringLiteral(TOMARO_SCREENSHOTS));
-    return QStringLiteral(TOMARO_SCREENSHOTS "/%1.png").arg(name);
+    const qreal ratio = qApp->devicePixelRatio();
+    const QString scale = ratio == 1 ? QString() : QStringLiteral("@%1x").arg(ratio);
+    return QStringLiteral(TOMARO_SCREENSHOTS "/%1%2.png").arg(name, scale);
 }
 
 // What the window shows (the four fields and the display as a screen reader reads it) and

@@ -7,6 +7,8 @@
 #include <QPointer>
 #include <QRegularExpression>
 #include <QSignalSpy>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include "tests/platform/qt/calc_window.hpp"
 
@@ -351,19 +353,45 @@ private slots:
         QCOMPARE(FocusId(), IDC_ALLCLEAR);
     }
 
+    // Every notice shows whole in the readout, in the dialog's font.
     void noticeShowsInTheReadout_data() {
         QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("pasted");  // pasted with Ctrl+V after the keys, if any
         QTest::addColumn<QString>("notice");
-        QTest::newRow("divide by zero") << "5 / 0 =" << FromUtf8(kNoticeDivideByZero);
-        QTest::newRow("reciprocal of zero") << "0 . INV" << FromUtf8(kNoticeZeroDenominator);
+        QTest::newRow("divide by zero") << "5 / 0 ="
+                                        << "" << FromUtf8(kNoticeDivideByZero);
+        QTest::newRow("reciprocal of zero") << "0 . INV"
+                                            << "" << FromUtf8(kNoticeZeroDenominator);
+        QTest::newRow("refused paste") << "1 2"
+                                       << "12 apples" << FromUtf8(kNoticePasteRefused);
     }
     void noticeShowsInTheReadout() {
         QFETCH(QString, keys);
+        QFETCH(QString, pasted);
         QFETCH(QString, notice);
         calc().Click(keys.toStdString());
-        QCOMPARE(calc().Field(IDC_READOUT)->text(), notice);
-        QCOMPARE(calc().Shows(), calc().ExpectedShown(keys.toStdString()));
+        if (!pasted.isEmpty()) {
+            QGuiApplication::clipboard()->setText(pasted);
+            calc().Key(Qt::Key_V, Qt::ControlModifier);
+        }
+        QLineEdit& readout = *calc().Field(IDC_READOUT);
+        QCOMPARE(readout.text(), notice);
+        if (pasted.isEmpty()) QCOMPARE(calc().Shows(), calc().ExpectedShown(keys.toStdString()));
         QVERIFY(calc().window().TimerActive(IDT_NOTICE));
+        // The room QLineEdit gives its text: its contents inside the frame, less its margin
+        // of 2 pixels each side.
+        QStyleOptionFrame frame;
+        frame.initFrom(&readout);
+        frame.rect = readout.contentsRect();
+        frame.lineWidth =
+            readout.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &frame, &readout);
+        frame.state |= QStyle::State_Sunken;
+        const int room =
+            readout.style()->subElementRect(QStyle::SE_LineEditContents, &frame, &readout).width() -
+            2 * 2;
+        const int width = readout.fontMetrics().horizontalAdvance(notice);
+        QVERIFY2(width <= room, qPrintable(QStringLiteral("%1 px in %2").arg(width).arg(room)));
+        QVERIFY(readout.toolTip().isEmpty());  // nothing cut to show whole elsewhere
     }
 
     // A notice at 0 ms and another at 1500 ms: the second stands until 3500 ms, and then the

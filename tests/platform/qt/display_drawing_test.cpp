@@ -1,6 +1,8 @@
 // What the window draws: the display's picture for each representation, grabbed from the
 // widget and checked against the composed positions, the whole dialog after one calculation,
-// and the dialog's size from its font. The pictures are saved as PNG files.
+// and the dialog's size from its font. The pictures are saved as PNG files. The same run at a
+// scale of 2 (QT_SCALE_FACTOR, see CMakeLists.txt) checks that the display is drawn at the
+// device's pixel density, as sharp as the rest.
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QImage>
@@ -14,20 +16,34 @@ namespace {
 
 constexpr std::string_view kOverflow = "9 9 9 9 9 9 9 9 9 9 * 9 9 9 9 9 9 9 9 9 9 =";
 
-// The grabbed display in the display model's coordinates (inside the sunken edge).
+// The grabbed display in the display model's coordinates (inside the sunken edge): a pixel
+// there is a square of device pixels as wide as the device pixel ratio.
 class Picture {
 public:
     explicit Picture(DisplayWidget& display)
         : image_(display.grab().toImage()),
+          ratio_(qRound(image_.devicePixelRatio())),
           origin_(display.contentsRect().topLeft()),
           size_(display.contentsRect().size()) {}
 
     const QImage& image() const { return image_; }
     int width() const { return size_.width(); }
     bool Ink(int x, int y) const {
-        return image_.pixel(origin_ + QPoint(x, y)) != qRgb(255, 255, 255);
+        return AnyDevicePixel(x, y, [](QRgb p) { return p != qRgb(255, 255, 255); });
     }
-    bool Dark(int x, int y) const { return qGray(image_.pixel(origin_ + QPoint(x, y))) < 128; }
+    bool Dark(int x, int y) const {
+        return AnyDevicePixel(x, y, [](QRgb p) { return qGray(p) < 128; });
+    }
+    // Whether some pixel's device pixels differ: what is drawn has finer detail than a
+    // picture drawn at a scale of 1 and enlarged.
+    bool FinerThanItsPixels() const {
+        for (int y = 0; y < size_.height(); ++y)
+            for (int x = 0; x < width(); ++x) {
+                const QRgb first = Device(x, y, 0, 0);
+                if (AnyDevicePixel(x, y, [first](QRgb p) { return p != first; })) return true;
+            }
+        return false;
+    }
     // The bounding box of the ink in rows [top, bottom) and columns [left, right); null if none.
     QRect InkIn(int left, int top, int right, int bottom) const {
         QRect box;
@@ -39,7 +55,19 @@ public:
     QRect InkInRows(int top, int bottom) const { return InkIn(0, top, width(), bottom); }
 
 private:
+    QRgb Device(int x, int y, int dx, int dy) const {
+        return image_.pixel((origin_.x() + x) * ratio_ + dx, (origin_.y() + y) * ratio_ + dy);
+    }
+    template <typename Test>
+    bool AnyDevicePixel(int x, int y, Test test) const {
+        for (int dy = 0; dy < ratio_; ++dy)
+            for (int dx = 0; dx < ratio_; ++dx)
+                if (test(Device(x, y, dx, dy))) return true;
+        return false;
+    }
+
     QImage image_;
+    int ratio_;
     QPoint origin_;
     QSize size_;
 };
@@ -85,6 +113,12 @@ private slots:
         QVERIFY(picture.image().save(
             ScreenshotPath(QStringLiteral("display-%1").arg(QTest::currentDataTag()))));
         QVERIFY(!picture.Ink(0, 0));
+        // Kept and drawn at the window's pixel density: at 2, finer than its pixels.
+        const DisplayWidget& display = *calc().Display();
+        QCOMPARE(display.image().devicePixelRatio(), display.devicePixelRatioF());
+        QCOMPARE(display.image().size(),
+                 display.contentsRect().size() * display.devicePixelRatioF());
+        QCOMPARE(picture.FinerThanItsPixels(), display.devicePixelRatioF() > 1);
 
         const QRect upper = picture.InkInRows(m.numY, m.numY + cy);
         const QRect lower = picture.InkInRows(m.denY, m.denY + cy);
@@ -185,7 +219,10 @@ private slots:
         QCOMPARE(calc().Display()->accessibleName(), QStringLiteral("5/6"));
         const QImage dialog = calc().window().grab().toImage();
         QVERIFY(dialog.save(ScreenshotPath(QStringLiteral("dialog-5-6"))));
-        QCOMPARE(dialog.copy(calc().Display()->geometry()), calc().Display()->grab().toImage());
+        const qreal ratio = dialog.devicePixelRatio();
+        const QRect display = calc().Display()->geometry();
+        QCOMPARE(dialog.copy(QRect(display.topLeft() * ratio, display.size() * ratio)),
+                 calc().Display()->grab().toImage());
 
         std::string road = "3 BAR 2 + 6 BAR 1 =";
         for (int i = 0; i < 3; ++i) {

@@ -176,6 +176,45 @@ std::vector<HWND> Buttons(HWND dialog) {
     return buttons;
 }
 
+void SetClipboard(HWND dialog, const std::wstring& text) {
+    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    std::memcpy(GlobalLock(data), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(data);
+    if (OpenClipboard(dialog)) {
+        EmptyClipboard();
+        SetClipboardData(CF_UNICODETEXT, data);
+        CloseClipboard();
+    }
+}
+
+std::string ClipboardText(HWND dialog) {
+    std::string text;
+    if (OpenClipboard(dialog)) {
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            text = Narrow(static_cast<const wchar_t*>(GlobalLock(data)));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+    }
+    return text;
+}
+
+// A key-down with Ctrl held, as the thread's key state shows it when the key arrives.
+void PostCtrlKey(HWND dialog, int key) {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[VK_CONTROL] = 0x80;
+    SetKeyboardState(state);
+    PostKeys(dialog, {key});
+}
+
+void ReleaseCtrl() {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    state[VK_CONTROL] = 0;
+    SetKeyboardState(state);
+}
+
 HWND FindAbout() {
     return FindWindowW(L"#32770", kAboutCaption);
 }
@@ -572,9 +611,10 @@ TEST(Win32Dialog, TheKeyboardContextMenuOpensAtTheClientCorner) {
 
 // Copy and Paste through the system clipboard as Unicode text: the whole expansion out, and a
 // mixed number back as the improper fraction it is keyed as.
+// From the menu, and with Ctrl+C and Ctrl+V, which leave the memory alone.
 TEST(Win32Dialog, CopyAndPasteGoThroughTheClipboard) {
-    std::string copied;
-    Fields pasted;
+    std::string copied, copied_by_key;
+    Fields pasted, after_ctrl_c, pasted_by_key;
     const int result = RunScript({
         Do([](HWND dialog) {
             for (const int id : {IDC_DIGIT3, IDC_FRACTIONBAR, IDC_DIGIT2, IDC_ADD, IDC_DIGIT6,
@@ -583,29 +623,108 @@ TEST(Win32Dialog, CopyAndPasteGoThroughTheClipboard) {
             PostMessageW(dialog, WM_COMMAND, ID_MENU_COPY, 0);
         }),
         Do([&](HWND dialog) {
-            if (OpenClipboard(dialog)) {
-                if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-                    copied = Narrow(static_cast<const wchar_t*>(GlobalLock(data)));
-                    GlobalUnlock(data);
-                }
-                CloseClipboard();
-            }
-            const std::wstring text = L"－２　１／３";
-            HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-            std::memcpy(GlobalLock(data), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-            GlobalUnlock(data);
-            if (OpenClipboard(dialog)) {
-                EmptyClipboard();
-                SetClipboardData(CF_UNICODETEXT, data);
-                CloseClipboard();
-            }
+            copied = ClipboardText(dialog);
+            SetClipboard(dialog, L"－２　１／３");
             PostMessageW(dialog, WM_COMMAND, ID_MENU_PASTE, 0);
         }),
-        Do([&](HWND dialog) { pasted = FieldsOf(dialog); }),
+        Do([&](HWND dialog) {
+            pasted = FieldsOf(dialog);
+            PostKeys(dialog, {VK_ESCAPE, '4', '2'});
+        }),
+        Do([](HWND dialog) { PostCtrlKey(dialog, 'C'); }),
+        Do([&](HWND dialog) {
+            copied_by_key = ClipboardText(dialog);
+            after_ctrl_c = FieldsOf(dialog);
+            SetClipboard(dialog, L"5/6");
+            PostCtrlKey(dialog, 'V');
+        }),
+        Do([&](HWND dialog) {
+            ReleaseCtrl();
+            pasted_by_key = FieldsOf(dialog);
+        }),
     });
+    ReleaseCtrl();
     EXPECT_EQ(result, kScriptDone);
     EXPECT_EQ(copied, "0.8{3}");
     EXPECT_EQ(pasted, (Fields{"-2.333333333333333", "仮分数", " ", ""}));
+    EXPECT_EQ(copied_by_key, "42");
+    EXPECT_EQ(after_ctrl_c, (Fields{"42.00000000000000", "整数", " ", ""}));
+    EXPECT_EQ(pasted_by_key, (Fields{"0.833333333333333", "真分数", " ", ""}));
+}
+
+// Every notice fits the readout whole in the dialog's font, at each DPI the test runs at, and
+// is announced: without UI Automation's notifications (Wine has none) by the alert of a
+// control whose name is the notice.
+std::vector<std::string> g_alerts;
+
+void CALLBACK OnAlert(HWINEVENTHOOK, DWORD, HWND window, LONG, LONG, DWORD, DWORD) {
+    g_alerts.push_back(Text(window));
+}
+
+bool HasUiaNotifications() {
+    const HMODULE uia = LoadLibraryW(L"uiautomationcore.dll");
+    return uia && GetProcAddress(uia, "UiaRaiseNotificationEvent");
+}
+
+TEST(Win32Dialog, EveryNoticeFitsTheReadoutAndIsAnnounced) {
+    struct Case {
+        const char* name;
+        std::vector<int> clicks;
+        std::wstring pasted;  // empty: nothing pasted
+        std::string_view notice;
+    };
+    const Case cases[] = {
+        {"division by zero",
+         {IDC_DIGIT5, IDC_DIVIDE, IDC_DIGIT0, IDC_EQUALS},
+         L"",
+         kNoticeDivideByZero},
+        {"zero denominator", {IDC_DIGIT0, IDC_POINT, IDC_RECIPROCAL}, L"", kNoticeZeroDenominator},
+        {"refused paste", {}, L"12 apples", kNoticePasteRefused},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string shown;
+        LONG width = 0, room = 0;
+        g_alerts.clear();
+        HWINEVENTHOOK hook =
+            SetWinEventHook(EVENT_SYSTEM_ALERT, EVENT_SYSTEM_ALERT, nullptr, OnAlert,
+                            GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+        const int result = RunScript({
+            Do([&](HWND dialog) {
+                for (const int id : c.clicks)
+                    Click(dialog, id);
+                if (!c.pasted.empty()) {
+                    SetClipboard(dialog, c.pasted);
+                    PostMessageW(dialog, WM_COMMAND, ID_MENU_PASTE, 0);
+                }
+            }),
+            Do([&](HWND dialog) {
+                HWND readout = GetDlgItem(dialog, IDC_READOUT);
+                shown = Text(readout);
+                const std::wstring text = Widen(shown);
+                RECT area{};
+                SendMessageW(readout, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&area));
+                room = area.right - area.left;
+                HDC dc = GetDC(readout);
+                const HGDIOBJ old = SelectObject(
+                    dc, reinterpret_cast<HGDIOBJ>(SendMessageW(readout, WM_GETFONT, 0, 0)));
+                SIZE extent{};
+                GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
+                SelectObject(dc, old);
+                ReleaseDC(readout, dc);
+                width = extent.cx;
+            }),
+            Wait(std::chrono::milliseconds(50)),  // the hook's calls arrive as messages
+        });
+        UnhookWinEvent(hook);
+        EXPECT_EQ(result, kScriptDone);
+        EXPECT_EQ(shown, c.notice);
+        EXPECT_LE(width, room) << "the notice is " << width << " px, the readout " << room;
+        if (!HasUiaNotifications()) {
+            ASSERT_FALSE(g_alerts.empty());
+            EXPECT_EQ(g_alerts.back(), c.notice);
+        }
+    }
 }
 
 // A BMP of the window: what it shows on the screen, the display drawn outside any paint
@@ -714,7 +833,10 @@ struct Scaled {
 
 Scaled ScaledOf(HWND dialog, const CCalcDlg& calc) {
     Scaled s{{}, 0, calc.model(), DarkPixelsOfDisplay(dialog), FieldsOf(dialog)};
-    for (HWND child = GetWindow(dialog, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    // The template's controls, in its order (what screen readers are told comes after them).
+    const std::size_t controls = CalcDialogTemplate().controls.size();
+    for (HWND child = GetWindow(dialog, GW_CHILD); child && s.layout.size() < controls;
+         child = GetWindow(child, GW_HWNDNEXT)) {
         RECT r{};
         GetWindowRect(child, &r);
         MapWindowPoints(nullptr, dialog, reinterpret_cast<POINT*>(&r), 2);
