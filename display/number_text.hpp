@@ -28,6 +28,10 @@ void format_whole_part(std::string& out, Fraction f);
 // sign.
 void format_fixed(std::string& out, double v, int precision);
 
+// The decimal logarithm of |v| truncated toward zero, exactly (0 for 0): how many places the
+// readout gives a value.
+int truncated_log10(double v);
+
 // The double nearest to num / den: one rounding of the exact quotient, however large the
 // integers. A zero denominator gives what double division would.
 double nearest_quotient(std::int64_t num, std::int64_t den);
