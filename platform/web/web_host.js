@@ -22,7 +22,8 @@ var TomaroHost = (() => {
   let menu = null;         // the open popup menu
   let suppressClickUntil = 0;
   const measuring = document.createElement('canvas').getContext('2d');
-  const stats = {draws: 0, firstDraw: 0, lastDraw: 0};
+  // What was drawn: how often, when first and last, and the last drawing's operations.
+  const stats = {draws: 0, firstDraw: 0, lastDraw: 0, lastPaint: []};
 
   const desk = () => document.getElementById('desk');
 
@@ -224,7 +225,13 @@ var TomaroHost = (() => {
       el.className = kind === 1 ? 'key default' : 'key';
       el.textContent = withoutMnemonics(text);
       el.tabIndex = flags & 1 ? 0 : -1;
-      if (name !== withoutMnemonics(text)) el.setAttribute('aria-label', name);
+      // The name from the resources says what the button does; a caption of letters or
+      // digits goes in front, so that the name holds what is seen (and said to speech input).
+      const caption = withoutMnemonics(text);
+      if (name !== caption) {
+        el.setAttribute('aria-label', /[A-Za-z0-9]/.test(caption) && !name.includes(caption) ?
+          `${caption} ${name}` : name);
+      }
       el.addEventListener('click', () => {
         if (performance.now() < suppressClickUntil) return;  // the press opened the menu
         if (id !== -1) post(win, EVENT.click, id);
@@ -535,6 +542,7 @@ var TomaroHost = (() => {
     ctx.font = el.font;
     ctx.textBaseline = 'alphabetic';
     ctx.fillStyle = '#000';
+    const paint = [];
     for (let i = 0; i < count; ++i) {
       const o = at + i * OP_WORDS;
       const [kind, a, b, c, d, text, length] = heap.subarray(o, o + OP_WORDS);
@@ -542,14 +550,20 @@ var TomaroHost = (() => {
         ctx.fillStyle = '#fff';
         ctx.fillRect(a, b, c - a, d - b);
         ctx.fillStyle = '#000';
+        paint.push(['fill']);
       } else if (kind === 1) {
         ctx.textAlign = ALIGN[a];
+        paint.push(['align', ALIGN[a]]);
       } else if (kind === 2) {
-        ctx.fillText(UTF8ToString(text, length), a, b + el.ascent);  // y is the text's top
+        const string = UTF8ToString(text, length);
+        ctx.fillText(string, a, b + el.ascent);  // y is the text's top
+        paint.push(['text', string]);
       } else {
         line(ctx, a, b, c, d);
+        paint.push(['line']);
       }
     }
+    stats.lastPaint = paint;
     const now = performance.now();
     if (stats.draws++ === 0) {
       stats.firstDraw = now;
