@@ -426,6 +426,7 @@ var TomaroHost = (() => {
     closeMenu(false);
     const list = document.createElement('div');
     list.className = 'menu';
+    list.style.fontSize = `${windows.get(win).fontPx}px`;
     list.setAttribute('role', 'menu');
     list.setAttribute('aria-label', 'メニュー');
     const items = [];
@@ -655,3 +656,11 @@ var TomaroHost = (() => {
     killTimer, popupMenu, clientOrigin, clipboardText, setClipboardText, draw, showEnded,
   };
 })();
+
+// The program starts once the page's body is there (the script is fetched from the head, so
+// that it loads beside the WebAssembly).
+Module['preRun'] = [() => {
+  if (document.readyState !== 'loading') return;
+  addRunDependency('page');
+  document.addEventListener('DOMContentLoaded', () => removeRunDependency('page'), {once: true});
+}];
