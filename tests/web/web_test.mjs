@@ -366,7 +366,7 @@ test('random keys show what tomaro-cli shows', async () => {
   await page.context().close();
 });
 
-test('it works offline once loaded', async () => {
+test('it can be installed, and works offline once loaded', async () => {
   const own = await serve();
   const page = await openPage({}, own.url);
   await page.evaluate(async () => {
@@ -375,6 +375,10 @@ test('it works offline once loaded', async () => {
       await new Promise((r) => navigator.serviceWorker.addEventListener('controllerchange', r, {once: true}));
     }
   });
+  const cdp = await page.context().newCDPSession(page);
+  const {installabilityErrors} = await cdp.send('Page.getInstallabilityErrors');
+  // A test profile is incognito, where nothing installs; the page itself must lack nothing.
+  assert.deepEqual(installabilityErrors.filter((e) => e.errorId !== 'in-incognito'), []);
   own.stop();
   await new Promise((r) => setTimeout(r, 200));
   await page.reload();
