@@ -2,16 +2,7 @@
 # web page on the libraries every host shares, and the number text's test, run under Node.
 add_subdirectory(platform/web)
 
-# GoogleTest from Debian's sources (package googletest), built with the same compiler.
-set(TOMARO_GOOGLETEST_SOURCE /usr/src/googletest CACHE PATH "GoogleTest sources")
-if(NOT EXISTS ${TOMARO_GOOGLETEST_SOURCE}/CMakeLists.txt)
-    message(FATAL_ERROR "GoogleTest sources not found in ${TOMARO_GOOGLETEST_SOURCE} "
-                        "(Debian package googletest)")
-endif()
-set(INSTALL_GTEST OFF CACHE BOOL "Install GoogleTest with the project")
-set(BUILD_GMOCK OFF CACHE BOOL "Build GoogleMock")
-add_subdirectory(${TOMARO_GOOGLETEST_SOURCE} ${PROJECT_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
-set_target_properties(gtest gtest_main PROPERTIES COMPILE_OPTIONS "")
+include(${CMAKE_CURRENT_LIST_DIR}/googletest-sources.cmake)
 
 # The same rows as on Linux: the digits every host must write alike.
 enable_testing()
