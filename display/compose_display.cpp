@@ -142,9 +142,7 @@ std::string_view fraction_kind(const Fraction& e) {
 }  // namespace
 
 int readout_precision(double v) {
-    const long double lg = std::log10(std::fabs(static_cast<long double>(v)));
-    const int j = std::isfinite(lg) ? static_cast<int>(lg) : 0;  // truncated toward zero
-    return std::max(15 - j, 0);
+    return std::max(15 - truncated_log10(v), 0);
 }
 
 // Only the positions of the lines the layout draws are written.

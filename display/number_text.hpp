@@ -23,9 +23,14 @@ void format_magnitude(std::string& out, std::int64_t v);
 // quotient, with a minus sign also where a negative value truncates to 0 ("-0" of -1/2).
 void format_whole_part(std::string& out, Fraction f);
 
-// Fixed point with `precision` digits after the point, correctly rounded; the buffer is
-// sized for any double and any precision. Zero is written without a minus sign.
+// Fixed point with `precision` digits after the point, correctly rounded (ties to even), the
+// same text on every host for any double and any precision. Zero is written without a minus
+// sign.
 void format_fixed(std::string& out, double v, int precision);
+
+// The decimal logarithm of |v| truncated toward zero, exactly (0 for 0): how many places the
+// readout gives a value.
+int truncated_log10(double v);
 
 // The double nearest to num / den: one rounding of the exact quotient, however large the
 // integers. A zero denominator gives what double division would.

@@ -14,6 +14,9 @@ packages=(
     qt6-translations-l10n  # Qt's own texts in Japanese
     dbus at-spi2-core python3-pyatspi xclip  # the window through the accessibility bus, the clipboard
     orca speech-dispatcher  # what a screen reader says of the window
+    emscripten googletest chromium nodejs  # the web page (scripts/build-web.sh) and its browser test
 )
+# npm for the browser test's packages, unless a Node.js that brings its own npm is installed.
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 
 exec "$(dirname "$0")/install-missing.sh" "${packages[@]}"

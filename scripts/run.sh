@@ -1,9 +1,18 @@
 #!/usr/bin/env bash
 # Sets everything up, builds, and starts the calculator: the window where there is a
 # graphical display, else the terminal calculator where standard input and output are a
-# terminal.
+# terminal; with --web, the web page on a local web server.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+
+# --web [PORT]: the calculator as a web page, built into build/web and served on this machine.
+if [ "${1:-}" = --web ]; then
+    port=${2:-8000}
+    scripts/install-deps.sh >&2
+    scripts/build-web.sh >&2
+    echo "Tomaro -Quillet- in the browser: http://127.0.0.1:$port/ (Ctrl+C stops the server)"
+    exec python3 -m http.server "$port" --bind 127.0.0.1 --directory build/web
+fi
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
     program=platform/qt/tomaro

@@ -4,8 +4,9 @@
 # - both setups and both archives: file type, version resource, and the program inside is
 #   the build checked here, byte for byte (7-Zip unpacks them). This machine's kernel may not
 #   run 32-bit code, so nothing 32-bit is run;
-# - the x86_64 build under Wine on a virtual X server: its GoogleTest program drives the real
-#   dialog at 96, 144 and 192 DPI (Wine's LogPixels setting) and leaves screenshots in
+# - the x86_64 build under Wine on a virtual X server: the number text's test, and the
+#   GoogleTest program that drives the real dialog at 96, 144 and 192 DPI (Wine's LogPixels
+#   setting) and leaves screenshots in
 #   build/win-x86_64/screenshots/DPI/ (start, road and key .png; dpi-doubled.png, the dialog
 #   after a move to a monitor of twice the DPI); then the 64-bit setup installs, starts,
 #   updates and uninstalls silently in a fresh prefix (tests/packaging/windows_setup_test.sh),
@@ -74,11 +75,15 @@ for bits in 32 64; do
     done
 done
 
-echo "== The x86_64 program's tests under Wine, at 96, 144 and 192 DPI"
+echo "== The x86_64 build's tests under Wine: the number text's, then the dialog's at 96, 144 and 192 DPI"
 test_exe=$out/win32_dialog_test.exe
 [ -f "$test_exe" ] || fail "$test_exe was not built"
 export WINEPREFIX=$PWD/$out/wineprefix
 make_wine_prefix
+# The number text's rows, as on Linux and in the browser: the same digits on every host.
+"$wine" "$out/number_text_test.exe" --gtest_output="xml:$out/number_text_test.xml" ||
+    fail "number_text_test.exe failed under Wine"
+"$wineserver" -k 2>/dev/null || true
 rm -rf "$out/screenshots"
 for dpi in 96 144 192; do
     shots=$out/screenshots/$dpi

@@ -17,6 +17,12 @@ export ASAN_OPTIONS=abort_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 echo "== Tests, optimised build"
 ctest --test-dir build/release --output-on-failure -j"$jobs"
+echo "== The web page: its build, the number text's test under Node, the browser test"
+scripts/build-web.sh
+ctest --test-dir build/web-cmake --output-on-failure
+(cd tests/web && npm ci --no-audit --no-fund)
+node --test tests/web/web_test.mjs
+
 echo "== Tests, sanitizer build (the Debian package is built once, above)"
 ctest --test-dir build/sanitize --output-on-failure -j"$jobs" -E '^debian_package$'
 

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Regenerates tomaro-48.png, tomaro-32.png and tomaro-16.png from tomaro.svg. The PNGs are
+# Regenerates tomaro-48.png, tomaro-32.png and tomaro-16.png from tomaro.svg, and the web
+# page's tomaro-192.png and tomaro-512.png. The PNGs are
 # kept in the tree, so only a change of the drawing needs this script.
 #
 # Needs ImageMagick's convert able to read SVG (on Debian: imagemagick and librsvg2-bin,
@@ -19,7 +20,7 @@ trap 'rm -rf "$work"' EXIT
 mapfile -t colours < <(grep -o 'fill="#[0-9a-f]\{6\}"' "$source_svg" | grep -o '#[0-9a-f]*' | sort -u)
 convert -size 1x1 "${colours[@]/#/xc:}" xc:none +append "$work/palette.png"
 
-for size in 48 32 16; do
+for size in 512 192 48 32 16; do
     # The SVG's own width and height decide the rendering's size.
     sed "s/width=\"48\" height=\"48\"/width=\"$size\" height=\"$size\"/" "$source_svg" \
         >"$work/tomaro-$size.svg"
