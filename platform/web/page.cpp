@@ -63,8 +63,8 @@ EM_JS(int, js_focused_control, (int window), {
 EM_JS(void, js_set_text, (int window, int id, const char* text, int length, int what), {
     TomaroHost.setText(window, id, UTF8ToString(text, length), what);
 });
-EM_JS(void, js_announce, (const char* text, int length, int alert), {
-    TomaroHost.announce(UTF8ToString(text, length), !!alert);
+EM_JS(void, js_announce, (const char* text, int length), {
+    TomaroHost.announce(UTF8ToString(text, length));
 });
 EM_JS(void, js_set_timer, (int window, int id, int ms), {
     TomaroHost.setTimer(window, id, ms);
@@ -187,8 +187,8 @@ void SetAccessibleDescription(int window, int id, std::string_view utf8) {
     js_set_text(window, id, utf8.data(), Length(utf8), kDescription);
 }
 
-void Announce(std::string_view utf8, bool alert) {
-    js_announce(utf8.data(), Length(utf8), alert);
+void Announce(std::string_view utf8) {
+    js_announce(utf8.data(), Length(utf8));
 }
 
 void SetTimer(int window, int timer_id, int milliseconds) {

@@ -80,7 +80,7 @@ int FocusedControl(int window);
 void SetControlText(int window, int id, std::string_view utf8);
 void SetAccessibleName(int window, int id, std::string_view utf8);
 void SetAccessibleDescription(int window, int id, std::string_view utf8);
-void Announce(std::string_view utf8, bool alert);
+void Announce(std::string_view utf8);
 
 void SetTimer(int window, int timer_id, int milliseconds);
 void KillTimer(int window, int timer_id);

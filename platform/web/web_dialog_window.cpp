@@ -122,7 +122,6 @@ void WebDialogWindow::Initialise() {
     });
     if (first != 0) SetFocus(first);
     RepaintChangedFields();
-    AnnounceNameChanges();
 }
 
 WebDialogWindow::Control* WebDialogWindow::Find(int id) {
@@ -161,7 +160,6 @@ void WebDialogWindow::Dispatch(const page::Event& e) {
             break;
     }
     RepaintChangedFields();
-    AnnounceNameChanges();
 }
 
 void WebDialogWindow::Click(int id) {
@@ -199,14 +197,6 @@ void WebDialogWindow::RepaintChangedFields() {
     handler_.OnCtlColorStatic();
 }
 
-void WebDialogWindow::AnnounceNameChanges() {
-    if (renamed_ == 0) return;
-    // The description is the name as it is said, where the program gives one.
-    if (const Control* c = Find(renamed_))
-        page::Announce(c->description.empty() ? c->name : c->description, false);
-    renamed_ = 0;
-}
-
 void WebDialogWindow::EnableControl(int id, bool enabled) {
     Control* c = Find(id);
     if (c == nullptr || c->enabled == enabled) return;
@@ -240,7 +230,6 @@ void WebDialogWindow::SetAccessibleText(int id, std::string_view utf8) {
     if (c == nullptr || c->name == utf8) return;
     c->name.assign(utf8);
     page::SetAccessibleName(id_, id, utf8);
-    renamed_ = id;
 }
 
 void WebDialogWindow::SetAccessibleDescription(int id, std::string_view utf8) {
@@ -250,8 +239,8 @@ void WebDialogWindow::SetAccessibleDescription(int id, std::string_view utf8) {
     page::SetAccessibleDescription(id_, id, utf8);
 }
 
-void WebDialogWindow::RaiseAlert(int id) {
-    if (const Control* c = Find(id)) page::Announce(c->text, true);
+void WebDialogWindow::Announce(std::string_view utf8) {
+    page::Announce(utf8);
 }
 
 std::string WebDialogWindow::ClipboardText() {

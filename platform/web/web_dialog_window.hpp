@@ -35,7 +35,7 @@ public:
     void SetInputLimit(int id, int limit) override;
     void SetAccessibleText(int id, std::string_view utf8) override;
     void SetAccessibleDescription(int id, std::string_view utf8) override;
-    void RaiseAlert(int id) override;
+    void Announce(std::string_view utf8) override;
     std::string ClipboardText() override;
     void SetClipboardText(std::string_view utf8) override;
     void SetTimer(int timer_id, int milliseconds) override;
@@ -69,7 +69,6 @@ private:
     // A read-only field whose text changed paints, and so asks for its colours.
     void RepaintChangedFields();
     // The change of a control's name is told to screen readers when the event ends.
-    void AnnounceNameChanges();
 
     int id_;
     const DialogTemplate& template_;
@@ -77,7 +76,6 @@ private:
     std::vector<Control> controls_;  // in template order
     double font_pixels_ = 0;
     bool fields_changed_ = false;
-    int renamed_ = 0;  // a control whose name changed in this event, or 0
     bool ended_ = false;
     int result_ = 0;
 };

@@ -359,9 +359,8 @@ var TomaroHost = (() => {
     }
   }
 
-  function announce(text, alert) {
-    const region = document.getElementById(alert ? 'alert' : 'status');
-    region.textContent = text;
+  function announce(text) {
+    document.getElementById('status').textContent = text;
   }
 
   // ---- timers ----------------------------------------------------------------------------
