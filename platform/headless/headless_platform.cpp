@@ -229,6 +229,7 @@ std::string HeadlessWindow::ClipboardText() {
 void HeadlessWindow::SetClipboardText(std::string_view utf8) {
     Log("copy", 0, 0, utf8);
     clipboard_.assign(utf8);
+    ++clipboard_writes_;
 }
 
 void HeadlessWindow::SetTimer(int timer_id, int milliseconds) {

@@ -97,6 +97,9 @@ public:
     std::span<const PaintOp> LastDrawing(int control) const;
     const std::vector<std::pair<int, std::string>>& SystemMenu() const { return system_menu_; }
     const std::vector<Popup>& Popups() const { return popups_; }
+    // How many times the dialog's logic set the clipboard: a host that also hands the text
+    // to another clipboard sees each Copy, the same text again included.
+    std::uint64_t ClipboardWrites() const { return clipboard_writes_; }
     bool Ended() const { return ended_; }
     int Result() const { return result_; }
 
@@ -168,6 +171,7 @@ private:
     std::int64_t now_ = 0;  // milliseconds since the window opened
     std::vector<std::pair<int, std::string>> system_menu_;
     std::vector<Popup> popups_;
+    std::uint64_t clipboard_writes_ = 0;
     bool minimised_ = false;
     bool ended_ = false;
     int result_ = 0;
