@@ -3,6 +3,7 @@
 #include <curses.h>
 
 #include <cctype>
+#include <span>
 
 #include "platform/virtual_keys.hpp"
 #include "shell/key_map.hpp"
@@ -11,6 +12,13 @@ namespace tomaro::platform::terminal {
 namespace {
 
 constexpr int kCtrlC = 3, kCtrlQ = 17, kBackspaceChar = 8, kEscapeChar = 27, kDeleteChar = 127;
+
+// Above KEY_MAX: codes of the host's own; from kVirtualKeyBase, one per virtual-key code.
+constexpr int kMenuKey = KEY_MAX + 1;
+constexpr int kPasteStart = KEY_MAX + 2;
+constexpr int kPasteEnd = KEY_MAX + 3;
+constexpr int kVirtualKeyBase = KEY_MAX + 0x100;
+constexpr int kVirtualKeyCount = 0x100;
 
 struct Row {
     int code;
@@ -34,19 +42,90 @@ constexpr Row kFunctionKeys[] = {
 
 constexpr int kShiftF10 = KEY_F(22);  // terminals report shifted F1-F12 as F13-F24
 
+struct SequenceRow {
+    std::string_view sequence;
+    int virtual_key;
+};
+
+// The keypad in application mode (DECKPAM), as every VT100 descendant sends it.
+constexpr SequenceRow kKeypad[] = {
+    {"\033Op", vk::Numpad(0)}, {"\033Oq", vk::Numpad(1)}, {"\033Or", vk::Numpad(2)},
+    {"\033Os", vk::Numpad(3)}, {"\033Ot", vk::Numpad(4)}, {"\033Ou", vk::Numpad(5)},
+    {"\033Ov", vk::Numpad(6)}, {"\033Ow", vk::Numpad(7)}, {"\033Ox", vk::Numpad(8)},
+    {"\033Oy", vk::Numpad(9)}, {"\033On", vk::kDecimal},  {"\033OM", vk::kReturn},
+};
+constexpr SequenceRow kKeypadOperatorsVt[] = {
+    {"\033Ok", vk::kAdd},    {"\033Om", vk::kSubtract}, {"\033Oj", vk::kMultiply},
+    {"\033Oo", vk::kDivide}, {"\033OX", vk::kReturn},  // the keypad's "="
+};
+constexpr SequenceRow kKeypadOperatorsLinux[] = {
+    {"\033Ol", vk::kAdd},
+    {"\033OS", vk::kSubtract},
+    {"\033OR", vk::kMultiply},
+    {"\033OQ", vk::kDivide},
+};
+
+// Cursor and editing keys in both cursor modes, for descriptions that name only one.
+constexpr SequenceRow kCursorKeys[] = {
+    {"\033[A", vk::kUp},      {"\033[B", vk::kDown}, {"\033[C", vk::kRight}, {"\033[D", vk::kLeft},
+    {"\033OA", vk::kUp},      {"\033OB", vk::kDown}, {"\033OC", vk::kRight}, {"\033OD", vk::kLeft},
+    {"\033[H", vk::kHome},    {"\033[F", vk::kEnd},  {"\033OH", vk::kHome},  {"\033OF", vk::kEnd},
+    {"\033[1~", vk::kHome},   {"\033[4~", vk::kEnd}, {"\033[7~", vk::kHome}, {"\033[8~", vk::kEnd},
+    {"\033[3~", vk::kDelete},
+};
+
+// Shift+F10 as xterm, tmux and screen send it (F22), as the Linux console does (F20), and as
+// rxvt does; the Menu key (VT220's "Do").
+constexpr std::string_view kMenuSequences[] = {"\033[21;2~", "\033[34~", "\033[21$", "\033[29~"};
+
 TerminalKey Key(int virtual_key) {
     return {KeyAction::VirtualKey, virtual_key};
+}
+
+bool IsLinuxConsole(std::string_view term) {
+    return term.starts_with("linux");
 }
 
 }  // namespace
 
 int MenuKeyCode() {
-    return KEY_MAX + 1;
+    return kMenuKey;
+}
+int PasteStartCode() {
+    return kPasteStart;
+}
+int PasteEndCode() {
+    return kPasteEnd;
+}
+int VirtualKeyCode(int virtual_key) {
+    return kVirtualKeyBase + virtual_key;
+}
+
+std::vector<KeySequence> DefinedSequences(std::string_view term) {
+    std::vector<KeySequence> defined;
+    const auto add = [&](std::span<const SequenceRow> rows, bool replaces) {
+        for (const SequenceRow& row : rows)
+            defined.push_back({row.sequence, VirtualKeyCode(row.virtual_key), replaces});
+    };
+    add(kKeypad, true);
+    if (IsLinuxConsole(term))
+        add(kKeypadOperatorsLinux, true);
+    else
+        add(kKeypadOperatorsVt, true);
+    add(kCursorKeys, false);
+    for (const std::string_view s : kMenuSequences)
+        defined.push_back({s, kMenuKey, true});
+    defined.push_back({"\033[200~", kPasteStart, true});
+    defined.push_back({"\033[201~", kPasteEnd, true});
+    return defined;
 }
 
 TerminalKey TranslateKey(int code, bool function_key) {
     if (function_key) {
-        if (code == kShiftF10 || code == MenuKeyCode()) return {KeyAction::ContextMenu};
+        if (code == kShiftF10 || code == kMenuKey) return {KeyAction::ContextMenu};
+        if (code == kPasteStart) return {KeyAction::PasteStart};
+        if (code >= kVirtualKeyBase && code < kVirtualKeyBase + kVirtualKeyCount)
+            return Key(code - kVirtualKeyBase);
         for (const Row& row : kFunctionKeys)
             if (row.code == code) return Key(row.virtual_key);
         return {};
