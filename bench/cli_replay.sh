@@ -22,7 +22,7 @@ if [[ $# -gt 0 && $1 == -- ]]; then shift; fi
 cli_options=("$@")
 keys=${KEYS:-100000}
 large_mb=${LARGE_MB:-100}
-target=1000000
+target=2000000
 most_rss_kb=$((16 * 1024))  # a key file's peak resident memory, at most
 
 cli=${build_dir}/cli/tomaro-cli

@@ -1,8 +1,10 @@
 #include "cli/json_output.hpp"
 
 #include <charconv>
+#include <cstddef>
 #include <cstdint>
 #include <initializer_list>
+#include <iterator>
 
 namespace tomaro {
 namespace {
@@ -63,6 +65,41 @@ void append_op(std::string& out, const PaintOp& op) {
             break;
     }
     out += ']';
+}
+
+// In the order of DisplayLayout.
+constexpr std::string_view kLayoutNames[] = {
+    "integer", "fraction", "mixed", "decimalOneLine", "decimalTwoLines", "error",
+};
+static_assert(std::size(kLayoutNames) == static_cast<std::size_t>(DisplayLayout::Error) + 1);
+
+// The layout the display was composed in, with what it places beyond the texts and their
+// positions: an integer's group marks, the lower line's indent of a long decimal.
+void append_layout(std::string& out, const DisplayModel& m) {
+    out += '{';
+    name(out, "name");
+    AppendJsonString(out, kLayoutNames[static_cast<std::size_t>(m.layout)]);
+    if (m.layout == DisplayLayout::Integer) {
+        name(out, "marks");
+        out += '[';
+        for (std::size_t i = 0; i < m.marks.size(); ++i) {
+            if (i > 0) out += ',';
+            out += '{';
+            name(out, "digit");
+            append_integer(out, m.marks[i].digit);
+            name(out, "x");
+            append_integer(out, m.marks[i].x);
+            name(out, "y");
+            append_integer(out, m.marks[i].y);
+            out += '}';
+        }
+        out += ']';
+    }
+    if (m.layout == DisplayLayout::DecimalTwoLines) {
+        name(out, "lowerIndent");
+        append_integer(out, m.lowerIndent);
+    }
+    out += '}';
 }
 
 void append_paint(std::string& out, std::span<const PaintOp> ops) {
@@ -158,6 +195,8 @@ void AppendJsonState(std::string& out, const Key* key, const CalcState& s, const
         append_integer(out, p.value);
     }
 
+    name(out, "layout");
+    append_layout(out, m);
     name(out, "paint");
     append_paint(out, display);
     out += "}\n";

@@ -1,17 +1,16 @@
 // The keys of the key file and of the command line, as one sequence, every token checked
 // before the first key plays. Memory does not grow with a key file: a regular file is read
 // in pieces twice, once to check and once to play. Standard input, a pipe or a device can be
-// read only once, so its keys are kept while the rest is checked, two bytes each.
+// read only once, so its bytes are kept as they are checked and scanned again to play.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
-#include <functional>
 #include <memory>
 #include <optional>
-#include <span>
 #include <string>
+#include <string_view>
 #include <variant>
 #include <vector>
 
@@ -19,60 +18,56 @@
 
 namespace tomaro {
 
+struct KeyStreamLimits {
+    std::size_t piece_bytes = 64 * 1024;
+    // The most kept from standard input or a pipe: 2^28 keys in at most 512 MiB.
+    std::uint64_t kept_keys = std::uint64_t{1} << 28;
+    std::uint64_t kept_bytes = std::uint64_t{512} << 20;
+};
+
 class KeyStream {
 public:
-    static constexpr std::size_t kPieceBytes = 64 * 1024;
-    // The most keys kept from standard input or a pipe: 512 MiB of them.
-    static constexpr std::uint64_t kMaxKeptKeys = std::uint64_t{1} << 28;
+    using Limits = KeyStreamLimits;
 
     // Reads and checks the key file (path; "-" for standard input; none without) and the
     // tokens of the command line, which come after it. A message if anything is bad.
     static std::variant<KeyStream, std::string> Open(const std::optional<std::string>& path,
                                                      const std::vector<std::string>& command_line,
-                                                     std::size_t piece_bytes = kPieceBytes,
-                                                     std::uint64_t most_kept = kMaxKeptKeys);
+                                                     const Limits& limits = {});
 
-    // Calls play(key) for every key in order. A message if the key file changed after it
-    // was checked: the keys read before it have then been played.
-    template <typename Play>
-    std::optional<std::string> ForEachKey(Play&& play) {
-        Key key;
-        return ForEachCode([&](std::span<const KeyCode> codes) {
-            for (const KeyCode code : codes) {
-                DecodeKey(code, key);
-                play(key);
-            }
-            return true;
-        });
-    }
+    // Plays every key in order. A message if the key file changed after it was checked:
+    // the keys read before it have then been played.
+    std::optional<std::string> ForEachKey(const PlayKey& play);
+    // The last key played, if any was.
+    const Key& last_key() const { return key_; }
 
 private:
-    using UseCodes = std::function<bool(std::span<const KeyCode>)>;
+    class Scanner;
 
-    KeyStream(std::size_t piece_bytes, std::uint64_t most_kept)
-        : piece_bytes_(piece_bytes), most_kept_(most_kept) {}
+    explicit KeyStream(const Limits& limits) : limits_(limits) {}
 
-    // Reads the key file from where it starts to its end, or up to `most` bytes, and hands
-    // its keys to use a piece at a time. The first bad byte or token, or use's false, ends it.
-    std::optional<std::string> ReadFile(std::FILE* f, std::uint64_t most, const UseCodes& use);
-    // The keys of standard input or a pipe, kept; false past the most kept.
-    bool Keep(std::span<const KeyCode> codes);
-    std::optional<std::string> ForEachCode(const UseCodes& use);
+    // Scans the key file from where it stands to its end, or up to `most` bytes, a piece at
+    // a time, playing its keys (if play) and keeping each piece once checked (if keep). The
+    // first bad byte or token, or too much to keep, ends it with a message.
+    std::optional<std::string> Scan(std::FILE* f, std::uint64_t most, const PlayKey& play,
+                                    bool keep);
+    // Keeps a checked piece of standard input or a pipe, with the count of keys so far; a
+    // message past the most kept.
+    std::optional<std::string> Keep(std::string_view piece, std::uint64_t keys);
 
-    std::size_t piece_bytes_;
-    std::uint64_t most_kept_;
+    Limits limits_;
     std::string name_;       // of the key file as messages show it: "f", "standard input"
     std::string file_name_;  // "key file 'f'", "standard input"
     std::uint64_t file_tokens_ = 0;
-
-    // A regular key file, read again to play, and how many of its bytes were checked.
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_{nullptr, &std::fclose};
     std::uint64_t file_bytes_ = 0;
+    // A regular key file, read again to play.
+    std::unique_ptr<std::FILE, int (*)(std::FILE*)> file_{nullptr, &std::fclose};
 
-    std::vector<std::vector<KeyCode>> kept_;  // blocks of kKeptBlock keys
-    std::uint64_t kept_count_ = 0;
+    std::vector<std::string> kept_;  // the pieces of standard input or a pipe
+    std::uint64_t kept_bytes_ = 0;
 
-    std::vector<KeyCode> command_line_;
+    std::vector<std::string> command_line_;
+    Key key_;  // every key plays through it, so that none needs new memory
 };
 
 }  // namespace tomaro

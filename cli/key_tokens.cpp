@@ -1,7 +1,9 @@
 #include "cli/key_tokens.hpp"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
+#include <utility>
 
 #include "shell/button_commands.hpp"
 
@@ -14,85 +16,82 @@ struct Word {
     Command command;
 };
 
-// Digits and the point come first, so that a number's character is its own index.
-constexpr Word kWords[] = {
-    {"0", Key::Button, digit_command(0)},
-    {"1", Key::Button, digit_command(1)},
-    {"2", Key::Button, digit_command(2)},
-    {"3", Key::Button, digit_command(3)},
-    {"4", Key::Button, digit_command(4)},
-    {"5", Key::Button, digit_command(5)},
-    {"6", Key::Button, digit_command(6)},
-    {"7", Key::Button, digit_command(7)},
-    {"8", Key::Button, digit_command(8)},
-    {"9", Key::Button, digit_command(9)},
-    {".", Key::Button, Command::Point},
-    {"000", Key::Button, Command::TripleZero},
-    {"+", Key::Button, Command::Add},
-    {"-", Key::Button, Command::Subtract},
-    {"*", Key::Button, Command::Multiply},
-    {"/", Key::Button, Command::Divide},
-    {"=", Key::Button, Command::Equals},
-    {"AC", Key::Button, Command::AllClear},
-    {"CE", Key::Button, Command::ClearEntry},
-    {"BS", Key::Button, Command::Backspace},
-    {"NEG", Key::Button, Command::Sign},
-    {"BAR", Key::Button, Command::FractionBar},
-    {"INV", Key::Button, Command::Reciprocal},
-    {"M+", Key::Button, Command::MemoryAdd},
-    {"M-", Key::Button, Command::MemorySubtract},
-    {"MR", Key::Button, Command::MemoryRecall},
-    {"MC", Key::Button, Command::MemoryClear},
-    {"TICK", Key::NoticeTimer, Command::Equals},  // the command is not used
-};
-constexpr KeyCode kPointIndex = 10;
-
-// A word's code: its index in kWords, and above it one bit per character typed in lower
-// case. A virtual key's code: the top bit, the code, a bit each for "v" and "k" in lower
-// case, and the count of leading zeros.
-constexpr int kCaseShift = 5;
-constexpr KeyCode kVirtualKeyBit = 0x8000;
-constexpr int kVkCaseShift = 8;
-constexpr int kVkZerosShift = 10;
+// Every command under the engine's word for it, in the engine's order, so that a digit's
+// or the point's index is its command; then the notice timer.
+constexpr auto kWords = [] {
+    std::array<Word, kCommandCount + 1> words{};
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        const auto c = static_cast<Command>(i);
+        words[i] = {CommandWord(c), Key::Button, c};
+    }
+    words.back() = {"TICK", Key::NoticeTimer, Command::Equals};  // the command is not used
+    return words;
+}();
+constexpr auto kPointIndex = static_cast<std::size_t>(Command::Point);
+static_assert(static_cast<std::size_t>(Command::Digit0) == 0);
 constexpr std::string_view kVirtualKeyPrefix = "VK:";
 constexpr int kMaxVirtualKey = 255;
+constexpr std::size_t kMaxVirtualKeyDigits = 32;
 
-static_assert(std::size(kWords) <= (1u << kCaseShift));
-static_assert(kMaxVirtualKeyDigits - 1 < (1u << (15 - kVkZerosShift)));
-
-char upper(char c) {
-    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+// A word of at most four characters as one number, its letters in upper case (in ASCII: a
+// key file's words do not depend on the locale).
+constexpr std::size_t kLongestWord = 4;
+constexpr std::uint64_t packed(std::string_view word) {
+    std::uint64_t p = word.size();
+    for (const char c : word)
+        p = p << 8 | static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+    return p;
 }
-bool is_lower(char c) {
-    return c >= 'a' && c <= 'z';
-}
 
-// The bits of the characters of text typed in lower case.
-unsigned case_bits(std::string_view text) {
-    unsigned bits = 0;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (is_lower(text[i])) bits |= 1u << i;
+// Every word has a slot of its own in a small table, so that finding a token's word takes
+// one multiplication: the multiplier that spreads them is found when this compiles.
+constexpr int kSlotBits = 7;
+constexpr std::size_t slot(std::uint64_t packed_word, std::uint64_t multiplier) {
+    return static_cast<std::size_t>((packed_word * multiplier) >> (64 - kSlotBits));
+}
+constexpr std::uint64_t kMultiplier = [] {
+    for (std::uint64_t m = 0x9E3779B97F4A7C15;; m = (m * 6364136223846793005 + 1) | 1) {
+        std::array<bool, std::size_t{1} << kSlotBits> taken{};
+        bool clash = false;
+        for (const Word& w : kWords)
+            clash = clash || std::exchange(taken[slot(packed(w.word), m)], true);
+        if (!clash) return m;
     }
-    return bits;
-}
-
-bool same_word(std::string_view token, std::string_view word) {
-    if (token.size() != word.size()) return false;
-    for (std::size_t i = 0; i < token.size(); ++i) {
-        if (upper(token[i]) != word[i]) return false;
+}();
+struct Slot {
+    std::uint64_t packed_word = 0;  // 0: no word
+    std::size_t word = 0;           // its index in kWords
+};
+constexpr auto kSlots = [] {
+    std::array<Slot, std::size_t{1} << kSlotBits> slots{};
+    for (std::size_t i = 0; i < std::size(kWords); ++i) {
+        const std::uint64_t p = packed(kWords[i].word);
+        slots[slot(p, kMultiplier)] = {p, i};
     }
-    return true;
+    return slots;
+}();
+
+std::array<TokenClass, std::size(kWords)> make_word_classes() {
+    std::array<TokenClass, std::size(kWords)> c;
+    for (std::size_t i = 0; i < c.size(); ++i) {
+        const Word& w = kWords[i];
+        c[i] = {
+            TokenClass::Word, w.kind, w.kind == Key::Button ? ButtonOfCommand(w.command) : 0, {}};
+    }
+    return c;
 }
 
-TokenClass word(KeyCode code) {
-    return {TokenClass::Word, code, {}};
+// Every word's key, made when first asked for (tests ask while they start).
+const std::array<TokenClass, std::size(kWords)>& word_classes() {
+    static const auto classes = make_word_classes();
+    return classes;
 }
+
 TokenClass bad(std::string_view reason) {
-    return {TokenClass::Bad, 0, reason};
+    return {TokenClass::Bad, Key::Button, 0, reason};
 }
 
-TokenClass virtual_key(std::string_view token) {
-    const std::string_view digits = token.substr(kVirtualKeyPrefix.size());
+TokenClass virtual_key(std::string_view digits) {
     int code = 0;
     for (const char c : digits) {
         if (c < '0' || c > '9' || code > kMaxVirtualKey) {
@@ -106,100 +105,59 @@ TokenClass virtual_key(std::string_view token) {
     if (digits.size() > kMaxVirtualKeyDigits) {
         return bad("a virtual-key code has at most 32 digits");
     }
-    const std::size_t significant = code >= 100 ? 3 : code >= 10 ? 2 : 1;
-    const auto zeros = static_cast<unsigned>(digits.size() - significant);
-    return word(static_cast<KeyCode>(kVirtualKeyBit | static_cast<unsigned>(code) |
-                                     case_bits(token.substr(0, 2)) << kVkCaseShift |
-                                     zeros << kVkZerosShift));
-}
-
-// Every word's key, its text in upper case, made once.
-const std::array<Key, std::size(kWords)>& word_keys() {
-    static const auto keys = [] {
-        std::array<Key, std::size(kWords)> k;
-        for (std::size_t i = 0; i < k.size(); ++i) {
-            const Word& w = kWords[i];
-            k[i] = {w.kind, w.kind == Key::Button ? ButtonOfCommand(w.command) : 0,
-                    std::string(w.word)};
-        }
-        return k;
-    }();
-    return keys;
+    return {TokenClass::Word, Key::VirtualKey, code, {}};
 }
 
 }  // namespace
 
 TokenClass ClassifyToken(std::string_view token) {
-    for (std::size_t i = 0; i < std::size(kWords); ++i) {
-        if (same_word(token, kWords[i].word)) {
-            return word(static_cast<KeyCode>(i | std::size_t{case_bits(token)} << kCaseShift));
-        }
+    if (!token.empty() && token.size() <= kLongestWord) {
+        const std::uint64_t p = packed(token);
+        const Slot& s = kSlots[slot(p, kMultiplier)];
+        if (s.packed_word == p) return word_classes()[s.word];
     }
-    bool number = !token.empty();
-    for (const char c : token)
-        number = number && IsNumberChar(c);
-    if (number) return {TokenClass::Number, 0, {}};
+    if (!token.empty() && std::all_of(token.begin(), token.end(), IsNumberChar)) {
+        return {TokenClass::Number, Key::Button, 0, {}};
+    }
     if (token.size() >= kVirtualKeyPrefix.size() &&
-        same_word(token.substr(0, kVirtualKeyPrefix.size()), kVirtualKeyPrefix)) {
-        return virtual_key(token);
+        packed(token.substr(0, kVirtualKeyPrefix.size())) == packed(kVirtualKeyPrefix)) {
+        return virtual_key(token.substr(kVirtualKeyPrefix.size()));
     }
     return bad("unknown key");
 }
 
-KeyCode NumberCharCode(char c) {
-    return c == '.' ? kPointIndex : static_cast<KeyCode>(c - '0');
-}
-
-void DecodeKey(KeyCode code, Key& key) {
-    if ((code & kVirtualKeyBit) == 0) {
-        const Key& k = word_keys()[code & ((1u << kCaseShift) - 1)];
-        key.kind = k.kind;
-        key.code = k.code;
-        key.text = k.text;
-        for (std::size_t i = 0; i < key.text.size(); ++i) {
-            if ((code >> (kCaseShift + i)) & 1) {
-                key.text[i] =
-                    static_cast<char>(std::tolower(static_cast<unsigned char>(key.text[i])));
-            }
-        }
+void PlayToken(std::string_view token, const TokenClass& c, Key& key, const PlayKey& play) {
+    if (c.kind == TokenClass::Word) {
+        key.kind = c.key;
+        key.code = c.code;
+        key.text.assign(token);
+        play(key);
         return;
     }
-    key.kind = Key::VirtualKey;
-    key.code = code & 0xFF;
-    char text[3 + kMaxVirtualKeyDigits];
-    std::size_t n = 0;
-    text[n++] = (code >> kVkCaseShift) & 1 ? 'v' : 'V';
-    text[n++] = (code >> (kVkCaseShift + 1)) & 1 ? 'k' : 'K';
-    text[n++] = ':';
-    for (unsigned zeros = (code >> kVkZerosShift) & 0x1F; zeros > 0; --zeros)
-        text[n++] = '0';
-    if (key.code >= 100) text[n++] = static_cast<char>('0' + key.code / 100);
-    if (key.code >= 10) text[n++] = static_cast<char>('0' + key.code / 10 % 10);
-    text[n++] = static_cast<char>('0' + key.code % 10);
-    key.text.assign(text, n);
+    for (const char ch : token) {
+        key.kind = Key::Button;
+        key.code =
+            word_classes()[ch == '.' ? kPointIndex : static_cast<std::size_t>(ch - '0')].code;
+        key.text.assign(1, ch);
+        play(key);
+    }
 }
 
 std::variant<std::vector<Key>, TokenError> ParseKeyTokens(const std::vector<std::string>& tokens) {
     std::vector<Key> keys;
-    keys.reserve(tokens.size());
+    Key key;
     for (std::size_t i = 0; i < tokens.size(); ++i) {
-        const std::string& token = tokens[i];
-        const TokenClass c = ClassifyToken(token);
-        if (c.kind == TokenClass::Bad) return TokenError{i + 1, token, std::string(c.reason)};
-        if (c.kind == TokenClass::Word) {
-            DecodeKey(c.code, keys.emplace_back());
-            continue;
-        }
-        for (const char ch : token)
-            DecodeKey(NumberCharCode(ch), keys.emplace_back());
+        const TokenClass c = ClassifyToken(tokens[i]);
+        if (c.kind == TokenClass::Bad) return TokenError{i + 1, tokens[i], std::string(c.reason)};
+        PlayToken(tokens[i], c, key, [&](const Key& k) { keys.push_back(k); });
     }
     return keys;
 }
 
-std::vector<std::pair<std::string_view, int>> ButtonWords() {
-    std::vector<std::pair<std::string_view, int>> words;
-    for (const Word& w : kWords)
-        if (w.kind == Key::Button) words.emplace_back(w.word, ButtonOfCommand(w.command));
+std::vector<std::pair<std::string_view, TokenClass>> KeyWords() {
+    std::vector<std::pair<std::string_view, TokenClass>> words;
+    for (std::size_t i = 0; i < std::size(kWords); ++i)
+        words.emplace_back(kWords[i].word, word_classes()[i]);
     return words;
 }
 

@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -18,6 +19,7 @@ struct Key {
     int code = 0;      // Button: the button's control id; VirtualKey: the virtual-key code
     std::string text;  // as typed: one character of a number, or the word
 };
+using PlayKey = std::function<void(const Key&)>;
 
 struct TokenError {
     std::size_t position;  // 1-based, among all tokens
@@ -28,36 +30,27 @@ struct TokenError {
 // A number token ("12.50") becomes one key per character.
 std::variant<std::vector<Key>, TokenError> ParseKeyTokens(const std::vector<std::string>& tokens);
 
-// Every word that clicks one button ("7", "BAR", "M+"), in upper case, with that button.
-std::vector<std::pair<std::string_view, int>> ButtonWords();
-
 // Splits text on whitespace, for key files and for tests ("3 BAR 2 + 6 BAR 1 =").
 std::vector<std::string> SplitTokens(std::string_view text);
-
-// A key in two bytes, spelling included: the keys of standard input are kept in this form
-// until every one is checked, and a key file is played from it piece by piece.
-using KeyCode = std::uint16_t;
 
 // What one token is: a word (one key), a number (one key per character) or bad.
 struct TokenClass {
     enum Kind : std::uint8_t { Word, Number, Bad };
     Kind kind = Bad;
-    KeyCode code = 0;         // Word: its key
+    Key::Kind key = Key::Button;  // Word: its key
+    int code = 0;
     std::string_view reason;  // Bad: why, one line
 };
 TokenClass ClassifyToken(std::string_view token);
-
-// A virtual-key code may be written with leading zeros, as long as it has at most this
-// many digits: its spelling must fit in a KeyCode.
-inline constexpr std::size_t kMaxVirtualKeyDigits = 32;
+// Every word ("7", "BAR", "TICK"), in upper case and in the table's order, with its key.
+std::vector<std::pair<std::string_view, TokenClass>> KeyWords();
 
 constexpr bool IsNumberChar(char c) {
     return c == '.' || (c >= '0' && c <= '9');
 }
-KeyCode NumberCharCode(char c);  // c: a digit or '.'
 
-// The key a code stands for, its text spelt as it was typed. key is overwritten; its text
-// is short enough that no memory is allocated for it.
-void DecodeKey(KeyCode code, Key& key);
+// Plays the keys of a token that is not bad, spelt as typed, through key (reused, so that
+// its text needs no new memory).
+void PlayToken(std::string_view token, const TokenClass& c, Key& key, const PlayKey& play);
 
 }  // namespace tomaro

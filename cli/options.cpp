@@ -1,16 +1,19 @@
 #include "cli/options.hpp"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdint>
+#include <utility>
 
-#include "cli/shown_text.hpp"
+#include "cli/key_help.hpp"
+#include "cli/message_text.hpp"
 
 #include "resources/resources.hpp"
 
 namespace tomaro {
 namespace {
 
-constexpr std::string_view kHelp = R"(Usage: tomaro-cli [OPTION]... TOKEN...
+constexpr std::string_view kUsage = R"(Usage: tomaro-cli [OPTION]... TOKEN...
 Plays keys on a freshly started Tomaro calculator and prints what it shows.
 
 Options:
@@ -28,23 +31,29 @@ Options:
   --                 end of options: every later argument is a token
 
 Tokens (words in any case):
-  0 ... 9            digit buttons
-  000                the "000" button
-  .                  the point button
-  12.50              digits and points: one key per character
-  + - * /            operator buttons
-  =                  "=" (evaluate; repeated, shows the result another way)
-  AC CE BS           "A.C." (all clear), "><" (clear entry), "<-" (backspace)
-  NEG BAR INV        "+ | -" (sign), "~ | _" (fraction bar), "1/x"
-  M+ M- MR MC        memory add, subtract, recall, clear
-  TICK               the notice timer expires
-  vk:N               key-down of virtual-key code N (0 to 255) through the key
-                     map; a code not in the map does nothing
+)";
 
+constexpr std::string_view kKeyMap = R"(
+The key map of vk:N, by the codes Windows gives the keys (Shift is not
+consulted); a code not in the map does nothing:
+)";
+
+constexpr std::string_view kExit = R"(
 Every token is checked before the first key plays. Exit status: 0 on success,
 2 for a bad option, key file or token (then nothing is printed on standard
 output), 1 if standard output cannot be written.
 )";
+
+// Two columns, the first as wide as its widest entry.
+std::string columns(const std::vector<std::pair<std::string, std::string>>& rows) {
+    std::size_t width = 0;
+    for (const auto& row : rows)
+        width = std::max(width, row.first.size());
+    std::string text;
+    for (const auto& [left, right] : rows)
+        text += "  " + left + std::string(width + 2 - left.size(), ' ') + right + "\n";
+    return text;
+}
 
 struct NumberOption {
     std::string_view name;
@@ -93,7 +102,7 @@ std::variant<CliOptions, OptionError> ParseOptions(std::span<const std::string_v
         if (eq != std::string_view::npos) attached = arg.substr(eq + 1);
         // Named with its position among the arguments, as a bad token is among the tokens.
         const std::string option =
-            "option " + ShownText(name) + " at argument " + std::to_string(i + 1);
+            "option " + MessageText(name) + " at argument " + std::to_string(i + 1);
         const auto value = [&]() -> std::optional<std::string_view> {
             if (attached) return attached;
             if (i + 1 < args.size()) return args[++i];
@@ -136,7 +145,16 @@ std::variant<CliOptions, OptionError> ParseOptions(std::span<const std::string_v
 }
 
 std::string_view HelpText() {
-    return kHelp;
+    static const std::string text = [] {
+        std::vector<std::pair<std::string, std::string>> tokens, keys;
+        for (const KeyHelpRow& row : TokenHelp())
+            tokens.emplace_back(row.keys, row.does);
+        for (const KeyHelpRow& row : KeyMapHelp())
+            keys.emplace_back(row.codes, row.keys + ": " + row.does);
+        return std::string(kUsage) + columns(tokens) + std::string(kKeyMap) + columns(keys) +
+               std::string(kExit);
+    }();
+    return text;
 }
 std::string_view VersionText() {
     static const std::string text = std::string(VersionLine()) + "\n";  // as the About box

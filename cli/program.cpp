@@ -42,7 +42,7 @@ public:
         if (json_) {
             AppendJsonState(out_, key, calc.state(), calc.model(), calc.display());
         } else {
-            AppendTextPicture(out_, calc.state(), calc.model(), calc.display());
+            AppendTextPicture(out_, calc.state(), calc.model());
         }
         if (out_.size() >= kFlushSize) Flush();
     }
@@ -78,18 +78,13 @@ int play(const CliOptions& o, KeyStream& stream) {
             printer.Print(key, calc);
         };
         if (o.trace) show(nullptr);
-        Key last;
         bool any = false;
         stopped = stream.ForEachKey([&](const Key& key) {
             calc.Play(key);
-            if (o.trace) {
-                show(&key);
-            } else {
-                last = key;
-                any = true;
-            }
+            any = true;
+            if (o.trace) show(&key);
         });
-        if (!o.trace && !stopped) printer.Print(any ? &last : nullptr, calc);
+        if (!o.trace && !stopped) printer.Print(any ? &stream.last_key() : nullptr, calc);
     });
     const bool written = printer.Flush() && std::fflush(stdout) == 0;
     if (stopped) return refuse(*stopped);

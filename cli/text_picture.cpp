@@ -5,13 +5,9 @@
 #include <string_view>
 
 #include "display/cp932.hpp"
-#include "display/paint_display.hpp"
 
 namespace tomaro {
 namespace {
-
-// The lower line of a long decimal starts this far right of the upper one, as on the display.
-constexpr std::size_t kSecondLineIndent = 4;
 
 // Columns a text takes in a terminal: the display's byte count gives double width to the
 // Japanese characters, as terminals do.
@@ -39,24 +35,16 @@ void append_fraction(std::string& out, std::string_view lead, std::string_view u
     append_line(out, indent + (bar - columns(lower)) / 2, lower);
 }
 
-// The integer with a mark before every group of three digits, counting from the right, as
-// many as the display draws.
-void append_integer(std::string& out, std::string_view text, std::size_t marks) {
-    const std::size_t first_digit = text.starts_with('-') ? 1 : 0;
-    const std::size_t digits = text.size() - first_digit;
-    out += text.substr(0, first_digit);
-    for (std::size_t i = 0; i < digits; ++i) {
-        const std::size_t left = digits - i;  // digits from this one to the end
-        if (i > 0 && left % 3 == 0 && left / 3 <= marks) out += kGroupMark;
-        out += text[first_digit + i];
+// The integer with each of the display's group marks before the digit it stands over.
+void append_integer(std::string& out, const DisplayModel& m) {
+    std::size_t from = 0;
+    for (const GroupMark& mark : m.marks) {
+        out.append(m.mainText, from, mark.digit - from);
+        out += kGroupMark;
+        from = mark.digit;
     }
+    out.append(m.mainText, from);
     out += '\n';
-}
-
-std::size_t drawn_marks(std::span<const PaintOp> ops) {
-    return static_cast<std::size_t>(std::count_if(ops.begin(), ops.end(), [](const PaintOp& op) {
-        return op.kind == PaintOp::Text && op.text == kGroupMark;
-    }));
 }
 
 void append_field(std::string& out, std::string_view text, char after) {
@@ -68,11 +56,10 @@ void append_field(std::string& out, std::string_view text, char after) {
 
 }  // namespace
 
-void AppendTextPicture(std::string& out, const CalcState& s, const DisplayModel& m,
-                       std::span<const PaintOp> display) {
+void AppendTextPicture(std::string& out, const CalcState& s, const DisplayModel& m) {
     switch (m.layout) {
         case DisplayLayout::Integer:
-            append_integer(out, m.mainText, drawn_marks(display));
+            append_integer(out, m);
             break;
         case DisplayLayout::Fraction:
         case DisplayLayout::Error:
@@ -86,7 +73,7 @@ void AppendTextPicture(std::string& out, const CalcState& s, const DisplayModel&
             break;
         case DisplayLayout::DecimalTwoLines:
             append_line(out, 0, m.numText);
-            append_line(out, kSecondLineIndent, m.denText);
+            append_line(out, static_cast<std::size_t>(m.lowerIndent), m.denText);
             break;
     }
     append_field(out, s.memText, ' ');

@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "cli/hosted_calculator.hpp"
+#include "display/display_model.hpp"
+#include "engine/calc_state.hpp"
 
 namespace tomaro {
 
-// Appends the picture, every line ending with a newline and none with a space. The
-// digit-group marks are shown exactly where the display drew them.
-void AppendTextPicture(std::string& out, const CalcState& s, const DisplayModel& m,
-                       std::span<const PaintOp> display);
+// Appends the picture of the composed display, every line ending with a newline and none
+// with a space; the digit-group marks stand where the display draws them.
+void AppendTextPicture(std::string& out, const CalcState& s, const DisplayModel& m);
 
 }  // namespace tomaro

@@ -9,10 +9,11 @@
 
 namespace tomaro {
 
-enum TextAlign : int {
-    ALIGN_LEFT = 0,    // x is the left end of the text
-    ALIGN_RIGHT = 2,   // x is the right end
-    ALIGN_CENTRE = 6,  // x is the centre
+// Where a text stands from its x; each host maps these to its own drawing calls.
+enum TextAlign : std::uint8_t {
+    ALIGN_LEFT,    // x is the left end of the text
+    ALIGN_RIGHT,   // x is the right end
+    ALIGN_CENTRE,  // x is the centre
 };
 
 class Canvas {

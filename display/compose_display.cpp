@@ -11,13 +11,15 @@ namespace tomaro {
 namespace {
 
 constexpr std::int32_t kMixedSplitGap = 3;  // pixels between the integer part and fraction
+constexpr std::int32_t kGroupMarkRise = 3;  // marks sit this many pixels above the main line
+constexpr std::int32_t kFewestMarkedDigits = 4;
 
 // Decimal placement: one centred line up to 40 bytes; beyond, two left-aligned lines.
 constexpr std::size_t kOneLineLimit = 40;
 constexpr std::size_t kTwoLineLimit = 72;
 constexpr std::size_t kFirstLineCut = 37;
 constexpr std::size_t kSecondLineCut = 33;
-constexpr std::string_view kCutMark = "...";
+constexpr std::int32_t kLowerLineIndent = 4;  // cells; the upper line starts half a cell in
 
 struct Geometry {
     std::int32_t width;   // W
@@ -37,12 +39,27 @@ void centre_fraction(DisplayModel& m, const Geometry& l) {
     m.barRight = (l.width + w) / 2;
 }
 
+// A mark over every third digit from the right of a number of four digits or more, placed
+// from the text's length alone, as if every character were one cell wide.
+void place_group_marks(DisplayModel& m, const Geometry& l) {
+    m.marks.clear();
+    const auto length = static_cast<std::int32_t>(m.mainText.size());
+    const std::int32_t digits = length - (m.mainText.starts_with('-') ? 1 : 0);
+    if (digits < kFewestMarkedDigits) return;
+    for (std::int32_t k = (digits - 1) / 3; k >= 1; --k) {
+        const std::int32_t digit = length - 3 * k;  // the 3k-th from the right
+        m.marks.push_back({static_cast<std::size_t>(digit),
+                           m.mainX - 1 + ((2 * digit + 1 - length) * l.cell) / 2,
+                           m.mainY - kGroupMarkRise});
+    }
+}
+
 void compose_integer(const Fraction& e, DisplayModel& m) {
     Int64 q = wrapping_div(e.num, e.den);
     const UInt64 r = magnitude(wrapping_rem(e.num, e.den));
     // Half away from zero; 2|r| >= |den| is tested as |r| >= |den| - |r| so it cannot wrap.
     if (r != 0 && r >= magnitude(e.den) - r) {
-        q = (e.num < 0) != (e.den < 0) ? wrapping_sub(q, 1) : wrapping_add(q, 1);
+        q = is_negative(e) ? wrapping_sub(q, 1) : wrapping_add(q, 1);
     }
     format_integer(m.mainText, q);
     m.layout = DisplayLayout::Integer;
@@ -55,9 +72,7 @@ void compose_fraction(const Fraction& e, DisplayModel& m) {
 }
 
 void compose_mixed(const Fraction& e, DisplayModel& m) {
-    const Int64 q = wrapping_div(e.num, e.den);
-    format_integer(m.mainText, q);
-    if (q == 0 && e.num != 0 && (e.num < 0) != (e.den < 0)) m.mainText.insert(0, 1, '-');
+    format_whole_part(m.mainText, e);
     // Magnitudes are written unsigned: |den| may be 2^63.
     format_magnitude(m.numText, wrapping_rem(e.num, e.den));
     format_magnitude(m.denText, e.den);
@@ -99,6 +114,7 @@ void split_decimal(DisplayModel& m) {
         m.denText += kCutMark;
     }
     m.mainText.clear();
+    m.lowerIndent = kLowerLineIndent;
     m.layout = DisplayLayout::DecimalTwoLines;
 }
 
@@ -120,6 +136,9 @@ void PlaceDisplay(DisplayModel& m) {
                      (m.displayRect.right - m.displayRect.left) / 2, m.charWidth};
     switch (m.layout) {
         case DisplayLayout::Integer:
+            m.mainX = l.centre;
+            place_group_marks(m, l);
+            break;
         case DisplayLayout::DecimalOneLine:
             m.mainX = l.centre;
             break;
@@ -132,7 +151,7 @@ void PlaceDisplay(DisplayModel& m) {
             break;
         case DisplayLayout::DecimalTwoLines:
             m.numX = l.cell / 2;
-            m.denX = 4 * l.cell;
+            m.denX = m.lowerIndent * l.cell;
             break;
     }
 }

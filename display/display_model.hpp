@@ -1,10 +1,18 @@
 // The composed display: the texts of its three lines, where they are drawn, and the bar.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
+#include <string_view>
+#include <vector>
 
 namespace tomaro {
+
+// Drawn over every third digit of a long integer, counted from the right.
+inline constexpr std::string_view kGroupMark = "'";
+// Ends the lower line of a decimal too long for the display.
+inline constexpr std::string_view kCutMark = "...";
 
 struct Rect {
     std::int32_t left = 0, top = 0, right = 0, bottom = 0;
@@ -12,7 +20,8 @@ struct Rect {
 };
 
 // Which drawing the composition chose; the painter, the spoken reading and the CLI's
-// picture all follow it, so what is drawn is always what was composed.
+// picture all follow it and the positions recorded with it, so what is drawn is always what
+// was composed.
 enum class DisplayLayout : std::uint8_t {
     Integer,          // mainText centred, with digit-group marks
     Fraction,         // numText over a bar over denText, centred
@@ -20,6 +29,15 @@ enum class DisplayLayout : std::uint8_t {
     DecimalOneLine,   // mainText centred
     DecimalTwoLines,  // numText and denText, left-aligned, one above the other
     Error,            // the overflowed shadows, drawn as a fraction
+};
+
+// A digit-group mark of the main line: it belongs over one digit, the 3k-th from the right,
+// and is drawn centred at x (the cell rule's place for that digit, one pixel left).
+struct GroupMark {
+    std::size_t digit;  // that digit's index in mainText
+    std::int32_t x;
+    std::int32_t y;  // the top of the mark
+    friend bool operator==(const GroupMark&, const GroupMark&) = default;
 };
 
 struct DisplayModel {
@@ -39,6 +57,8 @@ struct DisplayModel {
     std::int32_t barLeft = 0;
     std::int32_t barY = 0;
     std::int32_t barRight = 0;
+    std::int32_t lowerIndent = 0;  // DecimalTwoLines: cells from the left edge to denText
+    std::vector<GroupMark> marks;  // Integer: from left to right
 };
 
 // Fixes the display's size, character cell and line positions from the extent (cx, cy) of

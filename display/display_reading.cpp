@@ -13,7 +13,6 @@ constexpr std::string_view kSpokenRecurs = "の繰り返し";  // "以下3の繰
 constexpr std::string_view kSpokenThereafter = "、以下";
 constexpr std::string_view kSpokenCut = "、以下省略";
 constexpr std::string_view kSpokenError = "エラー、";
-constexpr std::string_view kCutMark = "...";
 
 // Takes a leading minus off `text`; answers whether there was one.
 bool take_minus(std::string_view& text) {
@@ -102,7 +101,7 @@ std::optional<std::string> DisplayedValueText(const CalcState& s, const DisplayM
         case REP_FRACTION: {
             if (s.entry.den == 0) return std::nullopt;
             // Shown with a sign on either line; written with one sign, in front.
-            const bool negative = s.entry.num != 0 && (s.entry.num < 0) != (s.entry.den < 0);
+            const bool negative = is_negative(s.entry);
             std::string num, den;
             format_magnitude(num, s.entry.num);
             format_magnitude(den, s.entry.den);

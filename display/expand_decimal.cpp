@@ -1,5 +1,7 @@
 #include "display/expand_decimal.hpp"
 
+#include <algorithm>
+
 #include "display/number_text.hpp"
 
 namespace tomaro {
@@ -42,6 +44,127 @@ int pre_period_length(UInt64 y, UInt64 p) {
     return m;
 }
 
+// Two fractions whose denominators are below 10^18 differ by more than 10^-36: 36 digits of
+// a recurring decimal pin down the one fraction with such a denominator that it can be.
+constexpr int kRecurringProbeDigits = 36;
+
+bool all_digits(std::string_view t) {
+    return std::all_of(t.begin(), t.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool fits(Int128 v) {
+    return v >= Int128{0} && v <= Int128{kInt64Max};
+}
+
+// Digits, leading zeros allowed, as a value up to 2^63 - 1.
+std::optional<Int64> read_digits(std::string_view digits) {
+    if (digits.empty() || !all_digits(digits)) return std::nullopt;
+    digits.remove_prefix(std::min(digits.find_first_not_of('0'), digits.size()));
+    Int128 value;
+    for (const char c : digits) {
+        value = value * Int128{10} + Int128{c - '0'};
+        if (!fits(value)) return std::nullopt;
+    }
+    return static_cast<Int64>(value);
+}
+
+struct Ratio {
+    Int128 num, den;
+};
+
+// The fraction with the smallest denominator strictly between lo and hi (0 <= lo < hi), by
+// their continued fractions. Every value stays below twice the largest part given.
+Ratio simplest_between(Ratio lo, Ratio hi) {
+    const Int128 one{1};
+    const Int128 whole = lo.num / lo.den;
+    if ((whole + one) * hi.den < hi.num) return {whole + one, one};
+    const Int128 lo_rest = lo.num - whole * lo.den;  // the fractional parts, over the same dens
+    const Int128 hi_rest = hi.num - whole * hi.den;
+    if (lo_rest == Int128{0}) {  // whole + 1/y, y the smallest integer above hi.den / hi_rest
+        const Int128 y = hi.den / hi_rest + one;
+        return {whole * y + one, y};
+    }
+    const Ratio y = simplest_between({hi.den, hi_rest}, {lo.den, lo_rest});
+    return {whole * y.num + y.den, y.num};
+}
+
+// 0.P{R} as the fraction whose expansion ExpandDecimal writes exactly so, if there is one.
+std::optional<Fraction> recurring_fraction(std::string_view pre, std::string_view block) {
+    if (!all_digits(pre) || block.empty() || !all_digits(block)) return std::nullopt;
+    Int128 probe, scale{1};
+    for (std::size_t i = 0; i < static_cast<std::size_t>(kRecurringProbeDigits); ++i) {
+        const char c = i < pre.size() ? pre[i] : block[(i - pre.size()) % block.size()];
+        probe = probe * Int128{10} + Int128{c - '0'};
+        scale = scale * Int128{10};
+    }
+    const Ratio f = simplest_between({probe, scale}, {probe + Int128{1}, scale});
+    if (!fits(f.num) || !fits(f.den) || f.den > Int128{Int64{kTooLargeDenominator}})
+        return std::nullopt;
+    const Fraction exact{static_cast<Int64>(f.num), static_cast<Int64>(f.den)};
+    std::string shown = "0.";
+    shown.append(pre).append(1, '{').append(block).append(1, '}');
+    if (ExpandDecimal(exact).text != shown) return std::nullopt;
+    return exact;
+}
+
+// n written as whole + part, its value over the part's denominator, if that fits.
+std::optional<WrittenNumber> with_whole(WrittenNumber n, Int64 whole, Fraction part, Rep rep) {
+    const Int128 num = Int128{whole} * part.den + part.num;
+    if (!fits(num)) return std::nullopt;
+    n.value = {static_cast<Int64>(num), part.den};
+    n.rep = rep;
+    return n;
+}
+
+std::optional<WrittenNumber> read_fraction(std::string_view t, WrittenNumber n) {
+    const std::size_t space = t.find(' ');
+    std::optional<Int64> whole;
+    if (space != std::string_view::npos) {
+        whole = read_digits(t.substr(0, space));
+        if (!whole) return std::nullopt;
+        t.remove_prefix(t.find_first_not_of(' ', space));
+    }
+    const std::size_t bar = t.find('/');
+    const auto num = read_digits(t.substr(0, bar));
+    const auto den = read_digits(t.substr(bar + 1));
+    if (!num || !den || *den == 0) return std::nullopt;
+    if (whole) {
+        if (*num >= *den) return std::nullopt;  // a mixed number's fraction is proper
+        return with_whole(n, *whole, {*num, *den}, REP_MIXED);
+    }
+    n.value = {*num, *den};
+    n.rep = REP_FRACTION;
+    return n;
+}
+
+std::optional<WrittenNumber> read_recurring(std::string_view t, WrittenNumber n) {
+    const std::size_t point = t.find('.');
+    const std::size_t open = t.find('{');
+    if (point > open || !t.ends_with('}') || t.find('}') != t.size() - 1) return std::nullopt;
+    const auto whole = read_digits(t.substr(0, point));
+    const auto part = recurring_fraction(t.substr(point + 1, open - point - 1),
+                                         t.substr(open + 1, t.size() - open - 2));
+    if (!whole || !part) return std::nullopt;
+    return with_whole(n, *whole, *part, REP_DECIMAL);
+}
+
+std::optional<WrittenNumber> read_terminating(std::string_view t, WrittenNumber n) {
+    const std::size_t point = t.find('.');
+    const std::string_view whole = t.substr(0, point);
+    const std::string_view places = t.substr(point + 1);
+    if (!all_digits(whole) || !all_digits(places) || (whole.empty() && places.empty()))
+        return std::nullopt;
+    const auto digits = read_digits(std::string(whole).append(places));
+    Int128 den{1};
+    for (std::size_t i = 0; i < places.size() && fits(den); ++i)
+        den = den * Int128{10};
+    if (!digits || !fits(den)) return std::nullopt;
+    n.value = {*digits, static_cast<Int64>(den)};
+    n.rep = REP_DECIMAL;
+    n.places = static_cast<int>(places.size());
+    return n;
+}
+
 }  // namespace
 
 std::string_view ExpandDecimal(Fraction f, std::string& t) {
@@ -52,10 +175,7 @@ std::string_view ExpandDecimal(Fraction f, std::string& t) {
         return kKindDecimal;
     }
     const UInt64 num = magnitude(f.num);
-    const Int64 q = wrapping_div(f.num, f.den);
-    const bool negative_below_one = q == 0 && f.num != 0 && (f.num < 0) != (f.den < 0);
-    format_integer(t, q);
-    if (negative_below_one) t.insert(t.begin(), '-');
+    format_whole_part(t, f);
     t.push_back('.');
 
     const UInt64 rem = num % den;
@@ -86,6 +206,21 @@ DecimalText ExpandDecimal(Fraction f) {
     DecimalText out;
     out.kind = ExpandDecimal(f, out.text);
     return out;
+}
+
+std::optional<WrittenNumber> ReadNumber(std::string_view t) {
+    WrittenNumber n;
+    if (t.starts_with('-')) {
+        n.negative = true;
+        t.remove_prefix(1);
+    }
+    if (t.find('/') != std::string_view::npos) return read_fraction(t, n);
+    if (t.find('{') != std::string_view::npos) return read_recurring(t, n);
+    if (t.find('.') != std::string_view::npos) return read_terminating(t, n);
+    const auto value = read_digits(t);
+    if (!value) return std::nullopt;
+    n.value = {*value, 1};
+    return n;
 }
 
 }  // namespace tomaro

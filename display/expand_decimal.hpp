@@ -1,7 +1,8 @@
 // A fraction as an exact decimal: terminating in full, recurring with its block in braces
-// (0.1{6}), and the label that tells them apart.
+// (0.1{6}), and the label that tells them apart; and number text read back exactly.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -28,5 +29,21 @@ struct DecimalText {
 DecimalText ExpandDecimal(Fraction f);
 // The same, writing the text into `text` (reusing its storage) and returning the label.
 std::string_view ExpandDecimal(Fraction f, std::string& text);
+
+// A number as it is written, read back exactly.
+struct WrittenNumber {
+    bool negative = false;  // written with a leading minus
+    Fraction value;         // the magnitude as written: 1.50 is 150/100, 2 1/3 is 7/3
+    Rep rep = REP_INTEGER;  // INTEGER, FRACTION, MIXED or DECIMAL
+    int places = -1;        // a terminating decimal's digits after the point; -1 for others
+};
+
+// The inverse of the writing above and of the forms the display's value is written out in:
+// "1234567", "1.50", ".5", "5/6", "2 1/3" (spaces between the parts), "0.8{3}", each with
+// an optional leading minus, ASCII digits only. A recurring decimal reads as the fraction in
+// lowest terms whose expansion ExpandDecimal writes exactly so (0.8{3} is 5/6). None for
+// any other text, a zero denominator, a mixed number whose fraction is not proper, and a
+// value whose numerator or denominator passes 2^63 - 1.
+std::optional<WrittenNumber> ReadNumber(std::string_view text);
 
 }  // namespace tomaro

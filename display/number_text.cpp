@@ -5,8 +5,6 @@
 #include <cmath>
 #include <limits>
 
-#include "engine/wrapping.hpp"
-
 namespace tomaro {
 
 void format_integer(std::string& out, std::int64_t v) {
@@ -19,6 +17,12 @@ void format_magnitude(std::string& out, std::int64_t v) {
     char buf[24];
     const auto end = std::to_chars(buf, buf + sizeof buf, magnitude(v)).ptr;
     out.assign(buf, end);
+}
+
+void format_whole_part(std::string& out, Fraction f) {
+    const Int64 q = wrapping_div(f.num, f.den);
+    format_integer(out, q);
+    if (q == 0 && is_negative(f)) out.insert(out.begin(), '-');
 }
 
 void format_fixed(std::string& out, double v, int precision) {
@@ -47,7 +51,7 @@ double nearest_quotient(std::int64_t num, std::int64_t den) {
     const std::uint64_t q =
         top ? (std::uint64_t{1} << 63) | (low.q >> 1) | (low.q & 1) | sticky : low.q | sticky;
     const double m = std::ldexp(static_cast<double>(q), shift_b - shift_a - (top ? 63 : 64));
-    return (num < 0) != (den < 0) ? -m : m;
+    return is_negative({num, den}) ? -m : m;
 }
 
 }  // namespace tomaro

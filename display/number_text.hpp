@@ -4,12 +4,24 @@
 #include <cstdint>
 #include <string>
 
+#include "engine/fraction.hpp"
+
 namespace tomaro {
+
+// The sign of every value shown: negative when the numerator is not 0 and the signs of the
+// two parts differ (5/-6 and -5/6 alike).
+constexpr bool is_negative(Fraction f) {
+    return f.num != 0 && (f.num < 0) != (f.den < 0);
+}
 
 // Signed decimal, "-" before negative values, no padding.
 void format_integer(std::string& out, std::int64_t v);
 // |v| in decimal, exact also for the most negative value.
 void format_magnitude(std::string& out, std::int64_t v);
+
+// The whole part of f as the display writes it before a fraction or a point: the truncated
+// quotient, with a minus sign also where a negative value truncates to 0 ("-0" of -1/2).
+void format_whole_part(std::string& out, Fraction f);
 
 // Fixed point with `precision` digits after the point, correctly rounded; the buffer is
 // sized for any double and any precision. Zero is written without a minus sign.

@@ -2,14 +2,10 @@
 // composed, the bar, and the digit-group marks of an integer.
 #pragma once
 
-#include <string_view>
 #include "display/canvas.hpp"
 #include "display/display_model.hpp"
 
 namespace tomaro {
-
-// Drawn above every third digit of a long integer.
-inline constexpr std::string_view kGroupMark = "'";
 
 void PaintDisplay(const DisplayModel& m, Canvas& canvas);
 

@@ -30,11 +30,6 @@ void MemoryClear(CalcState& s, WindowRequests& w) {
     w.PushFieldTexts();
 }
 
-void StartUp(CalcState& s, WindowRequests& w) {
-    AllClear(s, w);
-    MemoryClear(s, w);
-}
-
 void ShowNotice(CalcState& s, WindowRequests& w, std::string_view text) {
     s.noticeText = text;
     w.ShowNotice(text);

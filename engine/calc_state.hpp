@@ -38,9 +38,6 @@ void ClearEntry(CalcState& s, WindowRequests& w);
 void AllClear(CalcState& s, WindowRequests& w);
 void MemoryClear(CalcState& s, WindowRequests& w);
 
-// The state of a freshly opened calculator: AllClear, then MemoryClear.
-void StartUp(CalcState& s, WindowRequests& w);
-
 // Puts a transient message in place of the readout; the window times it out.
 void ShowNotice(CalcState& s, WindowRequests& w, std::string_view text);
 

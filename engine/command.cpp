@@ -8,6 +8,17 @@ namespace tomaro {
 
 void Run(Command c, CalcState& s, WindowRequests& w) {
     switch (c) {
+        case Command::Digit0:
+        case Command::Digit1:
+        case Command::Digit2:
+        case Command::Digit3:
+        case Command::Digit4:
+        case Command::Digit5:
+        case Command::Digit6:
+        case Command::Digit7:
+        case Command::Digit8:
+        case Command::Digit9:
+            return OnDigit(s, w, static_cast<int>(c));
         case Command::TripleZero:
             return OnTripleZero(s, w);
         case Command::Point:
@@ -42,8 +53,6 @@ void Run(Command c, CalcState& s, WindowRequests& w) {
             return OnMemoryRecall(s, w);
         case Command::MemoryClear:
             return MemoryClear(s, w);
-        default:
-            return OnDigit(s, w, static_cast<int>(c));  // Digit0 to Digit9
     }
 }
 

@@ -1,5 +1,6 @@
 // A signed 128-bit integer in two 64-bit halves, for the exact products and sums that judge
-// overflow, and the wide product and division of 64-bit halves it rests on. Written out
+// overflow and the exact reading of decimals, and the wide product and division of 64-bit
+// halves it rests on. Written out
 // rather than taken from the compiler because 32-bit targets have no 128-bit type;
 // arithmetic wraps modulo 2^128 and never traps.
 #pragma once
@@ -71,6 +72,19 @@ public:
         return {low.hi + a.hi_ * b.lo_ + a.lo_ * b.hi_, low.lo};
     }
 
+    // Truncating quotient and remainder, as the built-in integers give them: the remainder
+    // takes the sign of the dividend. A zero divisor gives a quotient of all one bits.
+    friend constexpr Int128 operator/(Int128 a, Int128 b) {
+        Int128 r;
+        const Int128 q = divide_magnitudes(magnitude_bits(a), magnitude_bits(b), r);
+        return (a < Int128{0}) != (b < Int128{0}) ? -q : q;
+    }
+    friend constexpr Int128 operator%(Int128 a, Int128 b) {
+        Int128 r;
+        divide_magnitudes(magnitude_bits(a), magnitude_bits(b), r);
+        return a < Int128{0} ? -r : r;
+    }
+
     friend constexpr bool operator==(Int128, Int128) = default;
     friend constexpr std::strong_ordering operator<=>(Int128 a, Int128 b) {
         const auto a_hi = static_cast<std::int64_t>(a.hi_), b_hi = static_cast<std::int64_t>(b.hi_);
@@ -80,6 +94,34 @@ public:
 
 private:
     constexpr Int128(std::uint64_t hi, std::uint64_t lo) : hi_(hi), lo_(lo) {}
+
+    // |v| as an unsigned 128-bit value in the same two halves; -2^127 gives 2^127.
+    static constexpr Int128 magnitude_bits(Int128 v) { return v < Int128{0} ? -v : v; }
+
+    // Comparison and one-bit shift of the halves read as an unsigned 128-bit value.
+    static constexpr bool unsigned_below(Int128 a, Int128 b) {
+        return a.hi_ != b.hi_ ? a.hi_ < b.hi_ : a.lo_ < b.lo_;
+    }
+    static constexpr Int128 shifted_in(Int128 v, std::uint64_t bit) {
+        return {(v.hi_ << 1) | (v.lo_ >> 63), (v.lo_ << 1) | bit};
+    }
+
+    // Unsigned binary long division, one bit of the dividend at a time: the quotient, and
+    // the remainder in `rest`.
+    static constexpr Int128 divide_magnitudes(Int128 n, Int128 d, Int128& rest) {
+        Int128 q;
+        rest = Int128{};
+        for (int bit = 127; bit >= 0; --bit) {
+            const std::uint64_t half = bit >= 64 ? n.hi_ : n.lo_;
+            rest = shifted_in(rest, (half >> (bit % 64)) & 1);
+            q = shifted_in(q, 0);
+            if (!unsigned_below(rest, d)) {
+                rest = rest - d;
+                q.lo_ |= 1;
+            }
+        }
+        return q;
+    }
 
     std::uint64_t hi_ = 0;  // two's complement: the sign is the top bit of hi_
     std::uint64_t lo_ = 0;

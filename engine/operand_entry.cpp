@@ -25,9 +25,11 @@ void AppendDigit(CalcState& s, WindowRequests& w, int digit) {
     Fraction& e = s.entry;
     if (e.num >= kKeyedNumeratorLimit || e.num <= -kKeyedNumeratorLimit) return;
     if (s.entryRep == REP_DECIMAL && e.den >= kKeyedDenominatorLimit) return;
-    // The digit extends the magnitude in the direction of the sign already keyed.
-    e.num = e.num < 0 ? e.num * 10 - digit : e.num * 10 + digit;
-    if (s.entryRep == REP_DECIMAL) e.den *= 10;
+    // The digit extends the magnitude in the direction of the sign already keyed; the limits
+    // above keep every step far from wrapping.
+    const Int64 shifted = wrapping_mul(e.num, 10);
+    e.num = e.num < 0 ? wrapping_sub(shifted, digit) : wrapping_add(shifted, digit);
+    if (s.entryRep == REP_DECIMAL) e.den = wrapping_mul(e.den, 10);
 }
 
 void OnDigit(CalcState& s, WindowRequests& w, int digit) {

@@ -22,17 +22,4 @@ public:
     virtual void FocusAllClear() = 0;
 };
 
-// Answers every request with nothing: for an engine used without a display.
-class NoWindow final : public WindowRequests {
-public:
-    void ComposeDisplay() override {}
-    void PaintDisplay() override {}
-    void PushFieldTexts() override {}
-    void ShowNotice(std::string_view) override {}
-    void StopNoticeTimer() override {}
-    void LockKeypad() override {}
-    void UnlockKeypad() override {}
-    void FocusAllClear() override {}
-};
-
 }  // namespace tomaro

@@ -1,6 +1,7 @@
 // Two's-complement 64-bit arithmetic as the calculator defines it: products keep the low
 // 64 bits, sums and negation wrap, division truncates and never traps. Nothing else in the
-// engine does arithmetic on numerators and denominators by hand.
+// engine does integer arithmetic on numerators and denominators by hand (the shadows are
+// doubles).
 #pragma once
 
 #include <cstdint>

@@ -33,8 +33,9 @@ inline bool SendCommand(DialogHandler& handler, DialogWindow& window, int id) {
 
 // A key-down: the handler first; declined, Enter is OK and Escape is Cancel. Answers
 // whether anything took it.
-inline bool SendKeyDown(DialogHandler& handler, DialogWindow& window, int virtual_key) {
-    if (handler.PreTranslateKeyDown(virtual_key)) return true;
+inline bool SendKeyDown(DialogHandler& handler, DialogWindow& window, int virtual_key,
+                        vk::Modifiers held) {
+    if (handler.PreTranslateKeyDown(virtual_key, held)) return true;
     if (virtual_key == vk::kReturn) return SendCommand(handler, window, IDOK);
     if (virtual_key == vk::kEscape) return SendCommand(handler, window, IDCANCEL);
     return false;

@@ -104,8 +104,9 @@ public:
     // close command arrives as Cancel) end the dialog with their id.
     virtual bool OnCommand(int /*id*/) { return false; }
     // Every key-down bound for the dialog or its controls, with the Windows virtual-key
-    // code of the key, before anything else sees it. True: handled, goes no further.
-    virtual bool PreTranslateKeyDown(int /*virtual_key*/) { return false; }
+    // code of the key and the modifiers held, before anything else sees it. True: handled, goes no
+    // further.
+    virtual bool PreTranslateKeyDown(int /*virtual_key*/, vk::Modifiers /*held*/) { return false; }
     // Screen point, or kKeyboardMenuPoint when asked for from the keyboard. Asked for from
     // anywhere in the dialog, a disabled control included; a read-only field's own menu
     // stays its own.

@@ -48,6 +48,16 @@ inline constexpr int kOem6 = 0xDD;       // "]}"
 inline constexpr int kOem7 = 0xDE;       // US "'\"", Japanese "^~"
 inline constexpr int kOem102 = 0xE2;     // Japanese "\_"
 
+// The modifier keys held with a key. The key map does not consult them; only the copy and
+// paste shortcuts do.
+struct Modifiers {
+    bool ctrl = false;
+    bool shift = false;
+    friend bool operator==(const Modifiers&, const Modifiers&) = default;
+};
+inline constexpr Modifiers kCtrlHeld{.ctrl = true};
+inline constexpr Modifiers kShiftHeld{.shift = true};
+
 // Keys that come in runs: the main row's digits and the letters are their ASCII codes.
 constexpr int Digit(int d) {
     return '0' + d;

@@ -101,9 +101,13 @@ bool CCalcDlg::HandleCommand(int id) {
     }
 }
 
-// Every key-down becomes a key-map lookup before the dialog manager sees it: Enter and
-// Escape never close the window, Tab and Space never move or press anything.
-bool CCalcDlg::PreTranslateKeyDown(int virtual_key) {
+// Every key-down becomes a shortcut or a key-map lookup before the dialog manager sees it:
+// Enter and Escape never close the window, Tab and Space never move or press anything.
+bool CCalcDlg::PreTranslateKeyDown(int virtual_key, vk::Modifiers held) {
+    if (const Shortcut* shortcut = LookUpShortcut(virtual_key, held)) {
+        if (shortcut->menu_command != 0) OnCommand(shortcut->menu_command);
+        return true;
+    }
     OnChar(virtual_key);
     return true;
 }

@@ -28,7 +28,7 @@ public:
     // The message table.
     bool OnInitDialog(platform::DialogWindow& window) override;
     bool OnCommand(int id) override;
-    bool PreTranslateKeyDown(int virtual_key) override;
+    bool PreTranslateKeyDown(int virtual_key, vk::Modifiers held) override;
     void OnChar(int code);
     void OnContextMenu(platform::Point screen) override;
     bool OnSysCommand(int id) override;

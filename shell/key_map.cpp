@@ -3,6 +3,7 @@
 #include <array>
 
 #include "platform/virtual_keys.hpp"
+#include "resources/resources.hpp"
 
 namespace tomaro {
 namespace {
@@ -61,6 +62,17 @@ constexpr KeyBinding kKeyMap[] = {
     {vk::Letter('Z'), Command::MemoryClear},
 };
 
+// Copy and Paste as everywhere else; Ctrl+X and Ctrl+Z would recall or clear the memory by
+// surprise, so they do nothing. Ctrl is not consulted for any other key.
+constexpr Shortcut kShortcuts[] = {
+    {vk::Letter('C'), vk::kCtrlHeld, ID_MENU_COPY},
+    {vk::kInsert, vk::kCtrlHeld, ID_MENU_COPY},
+    {vk::Letter('V'), vk::kCtrlHeld, ID_MENU_PASTE},
+    {vk::kInsert, vk::kShiftHeld, ID_MENU_PASTE},
+    {vk::Letter('X'), vk::kCtrlHeld, 0},
+    {vk::Letter('Z'), vk::kCtrlHeld, 0},
+};
+
 }  // namespace
 
 std::span<const KeyBinding> KeyMap() {
@@ -72,6 +84,19 @@ std::optional<Command> LookUpKey(int virtual_key) {
         if (row.virtual_key == virtual_key) return row.command;
     }
     return std::nullopt;
+}
+
+std::span<const Shortcut> Shortcuts() {
+    return kShortcuts;
+}
+
+const Shortcut* LookUpShortcut(int virtual_key, vk::Modifiers held) {
+    for (const Shortcut& s : kShortcuts) {
+        if (s.virtual_key == virtual_key && (held.ctrl || !s.held.ctrl) &&
+            (held.shift || !s.held.shift))
+            return &s;
+    }
+    return nullptr;
 }
 
 }  // namespace tomaro

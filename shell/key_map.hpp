@@ -6,6 +6,7 @@
 #include <span>
 
 #include "engine/command.hpp"
+#include "platform/virtual_keys.hpp"
 
 namespace tomaro {
 
@@ -17,5 +18,16 @@ struct KeyBinding {
 // Every binding, main-row digits first: the one source of the key tables shown to users.
 std::span<const KeyBinding> KeyMap();
 std::optional<Command> LookUpKey(int virtual_key);
+
+// A key that, held with Ctrl or Shift, runs one of the usual editing shortcuts instead of its
+// key-map command.
+struct Shortcut {
+    int virtual_key;
+    vk::Modifiers held;  // at least these are held
+    int menu_command;    // 0: the key does nothing at all
+};
+
+std::span<const Shortcut> Shortcuts();
+const Shortcut* LookUpShortcut(int virtual_key, vk::Modifiers held);
 
 }  // namespace tomaro

@@ -108,9 +108,9 @@ void HeadlessWindow::Command(int id) {
     RepaintChangedFields();
 }
 
-void HeadlessWindow::KeyDown(int virtual_key) {
+void HeadlessWindow::KeyDown(int virtual_key, vk::Modifiers held) {
     if (ended_) return;
-    SendKeyDown(handler_, *this, virtual_key);
+    SendKeyDown(handler_, *this, virtual_key, held);
     RepaintChangedFields();
 }
 

@@ -71,7 +71,7 @@ public:
     // repaint, as a message loop would repaint them next.
     void Click(int id);  // a button; a disabled or missing one does not click
     void Command(int id);
-    void KeyDown(int virtual_key);
+    void KeyDown(int virtual_key, vk::Modifiers held = {});
     void Close() { Command(IDCANCEL); }
     // Runs the clock on; every timer due on the way fires, again each period until killed.
     void Advance(int milliseconds);

@@ -13,11 +13,30 @@
 
 namespace tomaro {
 
+// The paint list writes an alignment as a number, the one GDI gives it: left 0, right 2,
+// centre 6 (tomaro-cli prints these).
+constexpr std::int32_t RecordedAlign(TextAlign align) {
+    switch (align) {
+        case ALIGN_LEFT:
+            return 0;
+        case ALIGN_RIGHT:
+            return 2;
+        case ALIGN_CENTRE:
+            return 6;
+    }
+    return 0;
+}
+constexpr TextAlign AlignOfRecorded(std::int32_t recorded) {
+    return recorded == RecordedAlign(ALIGN_RIGHT)    ? ALIGN_RIGHT
+           : recorded == RecordedAlign(ALIGN_CENTRE) ? ALIGN_CENTRE
+                                                     : ALIGN_LEFT;
+}
+
 struct PaintOp {
     enum Kind : std::uint8_t { Fill, Align, Text, Line };
     Kind kind = Fill;
-    // Fill: left, top, right, bottom. Align: the alignment in a. Text: x, y. Line: x1, y1,
-    // x2, y2.
+    // Fill: left, top, right, bottom. Align: the recorded alignment in a. Text: x, y. Line:
+    // x1, y1, x2, y2.
     std::int32_t a = 0, b = 0, c = 0, d = 0;
     std::string text;  // Text only
 };
@@ -33,7 +52,7 @@ public:
         Record(PaintOp::Fill, r.left, r.top, r.right, r.bottom);
     }
     void SetTextAlign(TextAlign align) override {
-        Record(PaintOp::Align, static_cast<std::int32_t>(align), 0, 0, 0);
+        Record(PaintOp::Align, RecordedAlign(align), 0, 0, 0);
     }
     void TextOut(std::int32_t x, std::int32_t y, std::string_view utf8) override {
         Record(PaintOp::Text, x, y, 0, 0).text.assign(utf8);

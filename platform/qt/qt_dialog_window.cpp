@@ -188,8 +188,8 @@ void QtDialogWindow::Command(int id) {
     SendCommand(handler_, *this, id);
 }
 
-bool QtDialogWindow::KeyDown(int virtual_key) {
-    return SendKeyDown(handler_, *this, virtual_key);
+bool QtDialogWindow::KeyDown(int virtual_key, vk::Modifiers held) {
+    return SendKeyDown(handler_, *this, virtual_key, held);
 }
 
 int QtDialogWindow::InputLimit(int id) const {

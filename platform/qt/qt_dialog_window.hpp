@@ -46,7 +46,7 @@ public:
     // A button click or a menu choice, and a key-down: the handler first, then the dialog
     // manager's rules (platform/dialog_rules.hpp). KeyDown answers whether anything took it.
     void Command(int id);
-    bool KeyDown(int virtual_key);
+    bool KeyDown(int virtual_key, vk::Modifiers held);
     // What tests read back: the limit last given by SetInputLimit (0 if none), and whether
     // a timer runs.
     int InputLimit(int id) const;

@@ -120,7 +120,8 @@ bool QtPlatform::eventFilter(QObject* receiver, QEvent* event) {
     }
     const int virtual_key = VirtualKeyOf(key->key(), (key->modifiers() & Qt::KeypadModifier) != 0,
                                          key->nativeScanCode(), layout_);
-    return dialog->KeyDown(virtual_key);
+    return dialog->KeyDown(virtual_key, {.ctrl = (key->modifiers() & Qt::ControlModifier) != 0,
+                                         .shift = (key->modifiers() & Qt::ShiftModifier) != 0});
 }
 
 }  // namespace tomaro::platform::qt

@@ -130,7 +130,7 @@ void DrawRecording(WINDOW* w, std::span<const PaintOp> ops, const CellRect& inne
                 FillBlank(w, inner, A_NORMAL);  // the display fills all of itself
                 break;
             case PaintOp::Align:
-                align = static_cast<TextAlign>(op.a);
+                align = AlignOfRecorded(op.a);
                 break;
             case PaintOp::Text: {
                 const int cells = CellsOf(op.text);

@@ -86,8 +86,7 @@ LRESULT CALLBACK KeptPicture::ControlProc(HWND control, UINT message, WPARAM wpa
     }
 }
 
-GdiDeviceContext::GdiDeviceContext(HWND control, KeptPicture& picture, HFONT font,
-                                   int line_width)
+GdiDeviceContext::GdiDeviceContext(HWND control, KeptPicture& picture, HFONT font, int line_width)
     : control_(control), picture_(picture), dc_(picture.Canvas()) {
     if (font) old_font_ = SelectObject(dc_, font);
     if (line_width > 1) {
@@ -110,9 +109,20 @@ void GdiDeviceContext::FillWhite(const Rect& r) {
     FillRect(dc_, &rect, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
 }
 
-// The display's alignments are the GDI values themselves (TA_TOP is 0).
+// y is the top of the text in every alignment (TA_TOP is 0).
 void GdiDeviceContext::SetTextAlign(TextAlign align) {
-    ::SetTextAlign(dc_, static_cast<UINT>(align));
+    UINT mode = TA_LEFT;
+    switch (align) {
+        case ALIGN_LEFT:
+            break;
+        case ALIGN_RIGHT:
+            mode = TA_RIGHT;
+            break;
+        case ALIGN_CENTRE:
+            mode = TA_CENTER;
+            break;
+    }
+    ::SetTextAlign(dc_, mode | TA_TOP);
 }
 
 void GdiDeviceContext::TextOut(std::int32_t x, std::int32_t y, std::string_view utf8) {

@@ -113,7 +113,10 @@ INT_PTR CALLBACK Win32Platform::DialogProc(HWND dialog, UINT message, WPARAM wpa
         case WM_CHAR: {
             // Sent by the message filter with a key-down's virtual-key code; the result tells
             // the filter whether the key was taken.
-            const bool handled = handler.PreTranslateKeyDown(static_cast<int>(wparam));
+            // The key state is the key-down's own: the filter sends this while handling it.
+            const vk::Modifiers held{.ctrl = GetKeyState(VK_CONTROL) < 0,
+                                     .shift = GetKeyState(VK_SHIFT) < 0};
+            const bool handled = handler.PreTranslateKeyDown(static_cast<int>(wparam), held);
             return handled ? Answer(dialog, TRUE) : FALSE;
         }
         case WM_CONTEXTMENU:

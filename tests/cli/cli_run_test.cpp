@@ -135,8 +135,8 @@ TEST(CliKeyFile, ALongFileEndsInTheStateOfTheWholeSequence) {
     EXPECT_EQ(run.out, "21'007\n[] [21007.00000000000] [整数] [=]\n");
 }
 
-// Standard input is kept in a compact form, a file read twice: the keys they play, and
-// the texts the trace shows for them, must be the same.
+// Standard input is kept, a file read twice: the keys they play, and the texts the trace
+// shows for them, must be the same.
 TEST(CliKeyFile, StandardInputPlaysExactlyAsTheSameFile) {
     const ScratchDir dir;
     const auto path = dir.path() / "keys.txt";

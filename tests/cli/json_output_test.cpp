@@ -132,7 +132,7 @@ const std::vector<std::string> kMembers = {
     "key",       "entry",     "entryRep",    "acc",     "accRep",     "memory",  "memoryRep",
     "accShadow", "pendingOp", "resultShown", "locked",  "noticeText", "memText", "readoutText",
     "kindText",  "opText",    "mainText",    "numText", "denText",    "mainX",   "numX",
-    "denX",      "barLeft",   "barRight",    "paint",
+    "denX",      "barLeft",   "barRight",    "layout",  "paint",
 };
 
 TEST(JsonState, IsOneLineOfValidJsonWithTheMembersInOrder) {

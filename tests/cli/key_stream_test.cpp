@@ -1,6 +1,6 @@
 // Key files are read a piece at a time; the pieces must not change a single key, a single
-// error or its position. Standard input and pipes are kept in a compact form that must play
-// the same keys.
+// error or its position. Standard input and pipes are kept, within limits, and must play the
+// same keys.
 #include "cli/key_stream.hpp"
 
 #include <fcntl.h>
@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-#include "cli/shown_text.hpp"
+#include "cli/message_text.hpp"
 
 namespace tomaro {
 namespace {
@@ -41,21 +41,20 @@ std::vector<std::string> played(std::variant<KeyStream, std::string> opened) {
 // The file read through a pipe, as standard input would be: kept, not read twice.
 std::vector<std::string> played_from_pipe(const std::string& text,
                                           const std::vector<std::string>& command_line,
-                                          std::size_t piece, std::uint64_t most_kept) {
+                                          const KeyStream::Limits& limits) {
     int fds[2];
     if (pipe(fds) != 0) return {"no pipe"};
     fcntl(fds[1], F_SETPIPE_SZ, 1 << 20);
     const bool written =
         write(fds[1], text.data(), text.size()) == static_cast<ssize_t>(text.size());
     close(fds[1]);
-    auto texts = played(
-        KeyStream::Open("/dev/fd/" + std::to_string(fds[0]), command_line, piece, most_kept));
+    auto texts = played(KeyStream::Open("/dev/fd/" + std::to_string(fds[0]), command_line, limits));
     close(fds[0]);
     if (!written) texts.push_back("pipe too small");
     return texts;
 }
 
-constexpr std::size_t kPieceSizes[] = {1, 2, 3, 5, 8, 13, 161, KeyStream::kPieceBytes};
+constexpr std::size_t kPieceSizes[] = {1, 2, 3, 5, 8, 13, 161, KeyStream::Limits{}.piece_bytes};
 
 TEST(KeyStream, FilesAndPipesPlayTheSameKeysAsTheWholeTextInAnyPieces) {
     // A digit run longer than a token is held plays character by character.
@@ -74,8 +73,10 @@ TEST(KeyStream, FilesAndPipesPlayTheSameKeysAsTheWholeTextInAnyPieces) {
     const KeyFile f(file);
     for (const std::size_t piece : kPieceSizes) {
         SCOPED_TRACE("piece of " + std::to_string(piece) + " bytes");
-        EXPECT_EQ(played(KeyStream::Open(f.path(), command_line, piece)), expected);
-        EXPECT_EQ(played_from_pipe(file, command_line, piece, expected.size()), expected);
+        EXPECT_EQ(played(KeyStream::Open(f.path(), command_line, {.piece_bytes = piece})),
+                  expected);
+        EXPECT_EQ(played_from_pipe(file, command_line, {.piece_bytes = piece, .kept_keys = 1016}),
+                  expected);
     }
 }
 
@@ -90,6 +91,7 @@ TEST(KeyStream, TheFirstBadByteOrTokenIsToldWithItsPlace) {
     const std::string vk_too_long = "vk:" + std::string(32, '0') + "7";
     const Bad rows[] = {
         {"bogus", {}, "bad token 'bogus' at position 1: unknown key"},
+        {"1", {"+", ""}, "bad token '' at position 3: unknown key"},
         {"1 + 2 = 123456789 bogus", {}, "bad token 'bogus' at position 6: unknown key"},
         {"1 + 2\n=\n", {"3", "*", "zz"}, "bad token 'zz' at position 7: unknown key"},
         {"",
@@ -141,21 +143,33 @@ TEST(KeyStream, TheFirstBadByteOrTokenIsToldWithItsPlace) {
         const KeyFile f(row.file);
         std::string message = row.message;
         if (const auto at = message.find(" of F:"); at != std::string::npos) {
-            message.replace(at + 4, 1, ShownText(f.path()));
+            message.replace(at + 4, 1, MessageText(f.path()));
         }
         for (const std::size_t piece : kPieceSizes) {
-            SCOPED_TRACE(ShownText(row.file) + ", piece of " + std::to_string(piece));
-            EXPECT_EQ(played(KeyStream::Open(f.path(), row.command_line, piece)),
+            SCOPED_TRACE(MessageText(row.file) + ", piece of " + std::to_string(piece));
+            EXPECT_EQ(played(KeyStream::Open(f.path(), row.command_line, {.piece_bytes = piece})),
                       std::vector<std::string>{"refused: " + message});
         }
     }
 }
 
 TEST(KeyStream, RefusesMoreKeptKeysThanItsLimitAndFilesItCannotRead) {
-    EXPECT_EQ(played_from_pipe("1 2 3 4 5", {}, 2, 5).size(), 5u);
-    const auto told = played_from_pipe("12345 6", {}, 2, 5);
-    ASSERT_EQ(told.size(), 1u);
-    EXPECT_NE(told[0].find("holds more than 5 keys"), std::string::npos) << told[0];
+    const struct {
+        std::string text;
+        KeyStream::Limits limits;
+        std::string told;  // in the keys played, or in the refusal
+    } rows[] = {
+        {"1 2 3 4 5", {.piece_bytes = 2, .kept_keys = 5}, "1 2 3 4 5"},
+        {"12345 6", {.piece_bytes = 2, .kept_keys = 5}, "holds more than 5 keys"},
+        {"1\t+\n23", {.piece_bytes = 2, .kept_bytes = 6}, "1 + 2 3"},
+        {"1 + 23 ", {.piece_bytes = 2, .kept_bytes = 6}, "holds more than 6 bytes"},
+    };
+    for (const auto& row : rows) {
+        std::string told;
+        for (const std::string& text : played_from_pipe(row.text, {}, row.limits))
+            told += (told.empty() ? "" : " ") + text;
+        EXPECT_NE(told.find(row.told), std::string::npos) << told;
+    }
 
     const auto dir = std::filesystem::temp_directory_path();
     for (const std::filesystem::path& bad : {dir / "tomaro-missing-keys.txt", dir}) {
@@ -166,7 +180,7 @@ TEST(KeyStream, RefusesMoreKeptKeysThanItsLimitAndFilesItCannotRead) {
     }
 }
 
-TEST(ShownText, EscapesWhatATerminalWouldActOnAndCutsLongTexts) {
+TEST(MessageText, EscapesWhatATerminalWouldActOnAndCutsLongTexts) {
     const struct {
         std::string in;
         std::string out;

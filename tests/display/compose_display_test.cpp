@@ -8,12 +8,12 @@
 #include <vector>
 
 #include "display/expand_decimal.hpp"
-#include "tests/support/key_replay.hpp"
+#include "tests/support/display_keys.hpp"
 
 namespace tomaro {
 namespace {
 
-using testing::played;
+using testing::shown;
 
 // Width 200 and "X" 8 pixels wide: the centre is 100 and the character cell 9.
 DisplayModel model_for(std::int32_t width = 200) {
@@ -74,6 +74,45 @@ TEST(ComposeInteger, RoundsHalfAwayFromZero) {
         EXPECT_EQ(c.s.kindText, kKindInteger);
     }
     EXPECT_EQ(compose({7, 2}, REP_INTEGER).s.readoutText, "3.500000000000000");
+}
+
+struct MarksRow {
+    Int64 value;
+    std::vector<std::pair<std::size_t, std::int32_t>> marks;  // digit index, x - mainX
+};
+
+// A mark over every third digit from the right, 3 pixels above the main line, placed from
+// the text's length alone; listed from left to right.
+TEST(ComposeInteger, GroupMarks) {
+    const std::vector<MarksRow> rows = {
+        {0, {}},
+        {123, {}},
+        {-123, {}},
+        {1234, {{1, -5}}},  // (-1 * 9) / 2 truncates to -4
+        {-1234, {{2, -1}}},
+        {123456, {{3, 3}}},
+        {1234567, {{1, -19}, {4, 8}}},
+        {-1234567, {{2, -14}, {5, 12}}},
+        {1234567890, {{1, -32}, {4, -5}, {7, 21}}},
+        {1234567890123, {{1, -46}, {4, -19}, {7, 8}, {10, 35}}},
+        {1234567890123456, {{1, -59}, {4, -32}, {7, -5}, {10, 21}, {13, 48}}},
+        {123456789012345678, {{3, -50}, {6, -23}, {9, 3}, {12, 30}, {15, 57}}},
+        {kInt64Max, {{1, -73}, {4, -46}, {7, -19}, {10, 8}, {13, 35}, {16, 62}}},
+        {kInt64Min, {{2, -68}, {5, -41}, {8, -14}, {11, 12}, {14, 39}, {17, 66}}},
+    };
+    for (const MarksRow& r : rows) {
+        const Composed c = compose({r.value, 1}, REP_INTEGER);
+        std::vector<GroupMark> expected;
+        for (const auto& [digit, dx] : r.marks)
+            expected.push_back({digit, 100 + dx, 9});
+        EXPECT_EQ(c.m.marks, expected) << r.value;
+    }
+    // The cell follows the font: "X" 7 wide, main line at 13, centre 60.
+    Composed c{{}, {}};
+    SetDisplayMetrics(c.m, {0, 0, 120, 40}, 7, 18);
+    c.s.entry = {1234567, 1};
+    ComposeDisplay(c.s, c.m);
+    EXPECT_EQ(c.m.marks, (std::vector<GroupMark>{{1, 43, 10}, {4, 67, 10}}));
 }
 
 TEST(ComposeInteger, CentreIsHalfTheWidthWhateverTheLeftEdge) {
@@ -245,6 +284,9 @@ TEST(ComposeDecimal, OneLineUpTo40BytesThenTwoLinesThenCut) {
         EXPECT_EQ(c.m.mainX, r.twoLines ? -999 : 100);
         EXPECT_EQ(c.m.numX, r.twoLines ? 4 : -999);  // 9 / 2, truncated
         EXPECT_EQ(c.m.denX, r.twoLines ? 36 : -999);
+        if (r.twoLines) {
+            EXPECT_EQ(c.m.lowerIndent, 4);  // 36 pixels are 4 cells
+        }
         EXPECT_EQ(c.m.barLeft, -999);
         EXPECT_EQ(c.m.barRight, -999);
     }
@@ -281,7 +323,7 @@ TEST(ComposeError, ShowsTheShadowsNotTheEntry) {
 TEST(ComposeError, TinyQuotientIsFormattedInFull) {
     // The denominator's shadow squares to the double nearest 10^36, which lies just above it,
     // so the quotient lies just below 10^-36: J = -36 and 51 decimals.
-    const auto calc = played("1 / 999999999999999999 * 1 / 999999999999999999 =");
+    const auto calc = shown("1 / 999999999999999999 * 1 / 999999999999999999 =");
     ASSERT_EQ(calc.state().entryRep, REP_ERROR);
     EXPECT_EQ(calc.model().numText, "1");
     EXPECT_EQ(calc.model().denText, "1000000000000000042420637374017961984");
@@ -337,8 +379,8 @@ TEST(ComposeReadout, NoticeReplacesTheReadoutInEveryRepresentation) {
 }
 
 TEST(ComposeReadout, NoticeLastsUntilItsTimerExpires) {
-    EXPECT_EQ(played("1 / 0 =").state().readoutText, kNoticeDivideByZero);
-    EXPECT_EQ(played("1 / 0 = TICK").state().readoutText, "1.000000000000000");
+    EXPECT_EQ(shown("1 / 0 =").state().readoutText, kNoticeDivideByZero);
+    EXPECT_EQ(shown("1 / 0 = TICK").state().readoutText, "1.000000000000000");
 }
 
 // The layout each composition records is the one the painter, the reading and the CLI's
@@ -453,7 +495,7 @@ TEST(ComposeDisplay, KeyedValuesAndTheEqualsCycle) {
          "0.0000000000000000100000000000000", " "},
     };
     for (const Row& r : rows) {
-        const auto calc = played(r.keys);
+        const auto calc = shown(r.keys);
         SCOPED_TRACE(r.keys);
         const Rep rep = calc.state().entryRep;
         if (rep != REP_FRACTION) {

@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/key_replay.hpp"
+#include "tests/support/display_keys.hpp"
 
 namespace tomaro {
 namespace {
 
-using testing::played;
+using testing::shown;
 
 TEST(DisplayReading, OneLineAndSpokenForEveryLayout) {
     const struct {
@@ -35,7 +35,7 @@ TEST(DisplayReading, OneLineAndSpokenForEveryLayout) {
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.keys);
-        const auto calc = played(r.keys);
+        const auto calc = shown(r.keys);
         EXPECT_EQ(DisplayReading(calc.model()), r.reading);
         EXPECT_EQ(SpokenReading(calc.model()), r.spoken);
     }

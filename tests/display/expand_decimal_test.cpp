@@ -32,6 +32,18 @@ TEST_P(ExpandDecimalTest, TextAndKind) {
     std::string reused = "0.{999999} left over from an earlier value";
     EXPECT_EQ(ExpandDecimal({row.num, row.den}, reused), row.kind);
     EXPECT_EQ(reused, row.text);
+
+    // Read back, the text is the same value. Not readable: the message, a recurring zero
+    // (written only for an unreduced value) and a numerator of 2^63.
+    const auto read = ReadNumber(row.text);
+    if (row.kind == kKindDecimal || row.text.ends_with("{0}") || row.num == kInt64Min) {
+        EXPECT_FALSE(read.has_value());
+        return;
+    }
+    ASSERT_TRUE(read.has_value());
+    const Int128 num{read->negative ? -read->value.num : read->value.num};
+    EXPECT_TRUE(num * row.den == Int128{row.num} * read->value.den)
+        << read->value.num << "/" << read->value.den;
 }
 
 INSTANTIATE_TEST_SUITE_P(Recurring, ExpandDecimalTest,

@@ -1,19 +1,19 @@
-// Plays keys straight on the engine, with a chosen window answering its requests, so that a
-// test can look at the state and at the requests one command makes.
+// Plays keys straight on the engine, with a window that records its requests, so that a test
+// can look at the state and at the requests one command makes. Keys are the engine's words
+// for its commands ("3 BAR 2 + 6 BAR 1 ="), a number token one command per character, and
+// TICK the expiry of the notice timer.
 #pragma once
 
+#include <algorithm>
 #include <ostream>
 #include <stdexcept>
 #include <string>
 #include <string_view>
-#include <variant>
+#include <utility>
 #include <vector>
 
-#include "cli/key_tokens.hpp"
 #include "engine/calc_state.hpp"
 #include "engine/command.hpp"
-#include "shell/button_commands.hpp"
-#include "tests/support/recording_window.hpp"
 
 namespace tomaro {
 
@@ -26,43 +26,95 @@ inline std::ostream& operator<<(std::ostream& os, const Fraction& f) {
 
 namespace tomaro::testing {
 
-inline void press(CalcState& s, WindowRequests& w, std::string_view keys) {
-    auto parsed = ParseKeyTokens(SplitTokens(keys));
-    if (const auto* error = std::get_if<TokenError>(&parsed)) {
-        throw std::invalid_argument("bad key in test: " + error->token);
-    }
-    for (const Key& key : std::get<std::vector<Key>>(parsed)) {
-        switch (key.kind) {
-            case Key::Button:
-                Run(*CommandOfButton(key.code), s, w);
-                break;
-            case Key::NoticeTimer:
-                ExpireNotice(s, w);
-                break;
-            case Key::VirtualKey:
-                throw std::invalid_argument("no key map here: " + key.text);
-        }
-    }
-}
+using Requests = std::vector<std::string>;
 
-// A started calculator whose window answers nothing until a test asks what a key requests.
-struct Engine {
-    CalcState s;
-    NoWindow quiet;
+// Records every request in order, and keeps what a window makes of them: whether the notice
+// timer runs, whether the keypad is locked, and whether the focus was sent to A.C.
+class TestWindow : public WindowRequests {
+public:
+    Requests requests;
+    bool notice_timer_running = false;
+    bool keypad_locked = false;
+    bool all_clear_focused = false;
 
-    explicit Engine(std::string_view keys = "") {
-        StartUp(s, quiet);
-        press(s, quiet, keys);
+    void ComposeDisplay() override { requests.emplace_back("compose"); }
+    void PaintDisplay() override { requests.emplace_back("paint"); }
+    void PushFieldTexts() override { requests.emplace_back("push"); }
+    void ShowNotice(std::string_view text) override {
+        note("notice:" + std::string(text), notice_timer_running, true);
     }
+    void StopNoticeTimer() override { note("stop-timer", notice_timer_running, false); }
+    void LockKeypad() override { note("lock", keypad_locked, true); }
+    void UnlockKeypad() override { note("unlock", keypad_locked, false); }
+    void FocusAllClear() override { note("focus-ac", all_clear_focused, true); }
 
-    std::vector<std::string> requests(std::string_view keys) {
-        RecordingWindow w;
-        press(s, w, keys);
-        return w.requests;
+private:
+    void note(std::string request, bool& flag, bool value) {
+        requests.push_back(std::move(request));
+        flag = value;
     }
 };
 
-using Requests = std::vector<std::string>;
+inline Command command_of_word(std::string_view word) {
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        const auto c = static_cast<Command>(i);
+        if (CommandWord(c) == word) return c;
+    }
+    throw std::invalid_argument("bad key in test: " + std::string(word));
+}
+
+inline void press_token(CalcState& s, TestWindow& w, std::string_view token) {
+    if (token == "TICK") {
+        if (w.notice_timer_running) ExpireNotice(s, w);  // a timer that runs
+        return;
+    }
+    const bool number = token.find_first_not_of("0123456789.") == std::string_view::npos;
+    if (!number || token == "000") return Run(command_of_word(token), s, w);
+    for (const char c : token)
+        Run(command_of_word(std::string_view(&c, 1)), s, w);
+}
+
+inline void press(CalcState& s, TestWindow& w, std::string_view keys) {
+    for (std::size_t i = 0; i < keys.size();) {
+        const std::size_t end = std::min(keys.find(' ', i), keys.size());
+        if (end > i) press_token(s, w, keys.substr(i, end - i));
+        i = end + 1;
+    }
+}
+
+// The calculator as the dialog opens it: A.C., then MC.
+inline void start(CalcState& s, WindowRequests& w) {
+    AllClear(s, w);
+    MemoryClear(s, w);
+}
+
+// A started calculator after the keys.
+struct Engine {
+    CalcState s;
+    TestWindow w;
+
+    explicit Engine(std::string_view keys = "") {
+        start(s, w);
+        press(s, w, keys);
+    }
+
+    // The requests that these keys make.
+    Requests requests(std::string_view keys) {
+        w.requests.clear();
+        press(s, w, keys);
+        return w.requests;
+    }
+
+    const CalcState& state() const { return s; }
+};
+
+inline Engine played(std::string_view keys) {
+    return Engine(keys);
+}
+
+inline void play(Engine& e, std::string_view more) {
+    press(e.s, e.w, more);
+}
 
 inline const std::string kDivideNotice = "notice:" + std::string(kNoticeDivideByZero);
 inline const std::string kZeroDenominatorNotice = "notice:" + std::string(kNoticeZeroDenominator);

@@ -4,7 +4,6 @@
 
 #include "engine/evaluate.hpp"
 #include "tests/engine/engine_keys.hpp"
-#include "tests/support/key_replay.hpp"
 
 namespace tomaro {
 namespace {
@@ -97,14 +96,14 @@ TEST(Evaluate, DivisionByZeroIsRefusedAndTheAccumulatorComesBack) {
         const auto calc = played(keys);
         const CalcState& s = calc.state();
         EXPECT_EQ(s.noticeText, kNoticeDivideByZero);
-        EXPECT_TRUE(calc.notice_timer_running());
+        EXPECT_TRUE(calc.w.notice_timer_running);
         EXPECT_EQ(s.entry, (Fraction{5, 1}));
         EXPECT_EQ(s.entryRep, REP_INTEGER);
         EXPECT_EQ(s.acc, (Fraction{5, 1}));
         EXPECT_EQ(s.pendingOp, '=');
         EXPECT_TRUE(s.resultShown);
         EXPECT_FALSE(s.locked);
-        EXPECT_FALSE(calc.keypad_locked());
+        EXPECT_FALSE(calc.w.keypad_locked);
     }
     // The operand takes the accumulator's code as well.
     EXPECT_EQ(played("3 BAR 2 / 0 =").state().entry, (Fraction{2, 3}));
@@ -153,11 +152,11 @@ TEST(Evaluate, OverflowIsJudgedOnShadowsAndOnTheExactResult) {
         const auto calc = played(r.keys);
         const CalcState& s = calc.state();
         EXPECT_EQ(s.locked, r.locked);
-        EXPECT_EQ(calc.keypad_locked(), r.locked);
+        EXPECT_EQ(calc.w.keypad_locked, r.locked);
         if (r.locked) {
             EXPECT_EQ(s.entryRep, REP_ERROR);
             EXPECT_EQ(s.accRep, REP_ERROR);
-            EXPECT_EQ(calc.focus(), IDC_ALLCLEAR);
+            EXPECT_TRUE(calc.w.all_clear_focused);
         } else {
             EXPECT_NE(s.entryRep, REP_ERROR);
         }

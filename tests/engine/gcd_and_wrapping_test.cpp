@@ -97,7 +97,7 @@ TEST(Wrapping, FitsReducedExcludesTheMostNegativeValue) {
 }
 
 // The portable 128-bit integer against the compiler's own, on the products and sums that
-// evaluation forms: two 64-bit factors each, extremes included.
+// evaluation forms (two 64-bit factors each, extremes included) and their quotients.
 TEST(Wrapping, Int128AgreesWithTheCompilersOwn) {
     using Native = __int128;
     using Unsigned = unsigned __int128;
@@ -124,8 +124,17 @@ TEST(Wrapping, Int128AgreesWithTheCompilersOwn) {
         values.push_back(static_cast<std::int64_t>(random()));
     for (int i = 0; i < 20; ++i)
         values.push_back(static_cast<std::int64_t>(random() >> 33));
-    for (const std::int64_t a : values) {
-        for (const std::int64_t b : values) {
+    // The whole 128 bits of a native value, built from 64-bit pieces.
+    const auto of_native = [](Native n) {
+        const auto low = static_cast<std::uint64_t>(n);
+        const Int128 two32{std::int64_t{1} << 32};
+        return Int128{static_cast<std::int64_t>(n >> 64)} * two32 * two32 +
+               Int128{static_cast<std::int64_t>(low >> 1)} * Int128{2} +
+               Int128{static_cast<std::int64_t>(low & 1)};
+    };
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        for (std::size_t j = 0; j < values.size(); ++j) {
+            const std::int64_t a = values[i], b = values[j];
             const Native np = Native{a} * b, nq = Native{b} * a;
             const Int128 p = Int128{a} * b, q = Int128{b} * a;
             ASSERT_TRUE(same(p, np)) << a << " * " << b;
@@ -137,6 +146,17 @@ TEST(Wrapping, Int128AgreesWithTheCompilersOwn) {
             // The high half matters: shifting the product right by 64 must agree too.
             ASSERT_EQ(p > Int128{kInt64Max}, np > kInt64Max) << a << " * " << b;
             ASSERT_EQ(p < Int128{kInt64Min}, np < kInt64Min) << a << " * " << b;
+            // Division of the product by a 64-bit and by a 128-bit divisor, truncating.
+            const std::int64_t c = values[(i + j) % values.size()];
+            for (const std::int64_t k : {std::int64_t{1}, c}) {
+                const Native d = Native{b} * k;
+                if (d == 0) continue;
+                const auto message = [&] {
+                    return ::testing::Message() << a << " * " << b << " over " << b << " * " << k;
+                };
+                ASSERT_TRUE(p / of_native(d) == of_native(np / d)) << message();
+                ASSERT_TRUE(p % of_native(d) == of_native(np % d)) << message();
+            }
         }
     }
 }

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/engine/engine_keys.hpp"
-#include "tests/support/key_replay.hpp"
 
 namespace tomaro {
 namespace {
@@ -88,7 +87,7 @@ TEST(MemoryRegister, OverflowShowsEAndStartsAfresh) {
     EXPECT_EQ(calc.state().memoryRep, REP_INTEGER);
     EXPECT_EQ(calc.state().memText, "E");
     EXPECT_FALSE(calc.state().locked);
-    EXPECT_FALSE(calc.keypad_locked());
+    EXPECT_FALSE(calc.w.keypad_locked);
     EXPECT_EQ(calc.state().entry, (Fraction{5000000000000000000, 1}));
     testing::play(calc, "MR");  // nothing to recall
     EXPECT_TRUE(calc.state().resultShown);

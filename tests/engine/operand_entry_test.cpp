@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include "tests/engine/engine_keys.hpp"
-#include "tests/support/key_replay.hpp"
 
 namespace tomaro {
 namespace {

@@ -1,16 +1,16 @@
-// The resets (A.C., clear entry, MC, start-up) and the notice that a refused key shows.
+// The resets (A.C., clear entry, MC, and both as the calculator opens) and the notice that a
+// refused key shows.
 #include <gtest/gtest.h>
 
 #include "tests/engine/engine_keys.hpp"
-#include "tests/support/key_replay.hpp"
 
 namespace tomaro {
 namespace {
 
 using testing::Engine;
 using testing::played;
-using testing::RecordingWindow;
 using testing::Requests;
+using testing::TestWindow;
 
 void expect_cleared_calculation(const CalcState& s) {
     EXPECT_EQ(s.entry, (Fraction{0, 1}));
@@ -23,7 +23,7 @@ void expect_cleared_calculation(const CalcState& s) {
     EXPECT_EQ(s.noticeText, "");
 }
 
-TEST(Reset, StartUpClearsEverything) {
+TEST(Reset, AllClearThenMemoryClearClearsEverything) {
     CalcState s;
     s.entry = {4, 7};
     s.acc = {-3, 2};
@@ -32,8 +32,9 @@ TEST(Reset, StartUpClearsEverything) {
     s.pendingOp = '*';
     s.locked = true;  // A.C. runs first, so that MC is not refused
     s.noticeText = "x";
-    RecordingWindow w;
-    StartUp(s, w);
+    TestWindow w;
+    AllClear(s, w);
+    MemoryClear(s, w);
     expect_cleared_calculation(s);
     EXPECT_EQ(s.memory, (Fraction{0, 1}));
     EXPECT_EQ(s.memoryRep, REP_INTEGER);
@@ -43,10 +44,10 @@ TEST(Reset, StartUpClearsEverything) {
 
 TEST(Reset, AllClearLeavesTheLockAndKeepsTheMemory) {
     auto calc = played("5 M+ AC 99999999999999999 * 99999999999999999 =");
-    ASSERT_TRUE(calc.keypad_locked());
+    ASSERT_TRUE(calc.w.keypad_locked);
     testing::play(calc, "AC");
     expect_cleared_calculation(calc.state());
-    EXPECT_FALSE(calc.keypad_locked());
+    EXPECT_FALSE(calc.w.keypad_locked);
     EXPECT_EQ(calc.state().memory, (Fraction{5, 1}));
     EXPECT_EQ(calc.state().memText, "M");
     // Keying works again.
@@ -82,9 +83,9 @@ TEST(Reset, MemoryClear) {
 
 TEST(Reset, NoticeShowsUntilItExpiresOrTheEntryIsCleared) {
     CalcState s;
-    NoWindow quiet;
-    StartUp(s, quiet);
-    RecordingWindow w;
+    TestWindow w;
+    testing::start(s, w);
+    w.requests.clear();
     ShowNotice(s, w, "message");
     EXPECT_EQ(s.noticeText, "message");
     EXPECT_EQ(w.requests, Requests{"notice:message"});
@@ -96,12 +97,11 @@ TEST(Reset, NoticeShowsUntilItExpiresOrTheEntryIsCleared) {
     EXPECT_EQ(w.requests, (Requests{"stop-timer", "compose", "paint"}));
 
     auto calc = played("3 BAR INV");
-    ASSERT_TRUE(calc.notice_timer_running());
-    EXPECT_EQ(calc.state().readoutText, kNoticeZeroDenominator);
+    ASSERT_TRUE(calc.w.notice_timer_running);
+    EXPECT_EQ(calc.state().noticeText, kNoticeZeroDenominator);
     testing::play(calc, "TICK");
     EXPECT_EQ(calc.state().noticeText, "");
-    EXPECT_NE(calc.state().readoutText, kNoticeZeroDenominator);
-    EXPECT_FALSE(calc.notice_timer_running());
+    EXPECT_FALSE(calc.w.notice_timer_running);
     EXPECT_EQ(calc.state().entry, (Fraction{0, 3}));
 
     // Clear entry, and a digit that starts a new operand, end the notice as well.
@@ -110,12 +110,12 @@ TEST(Reset, NoticeShowsUntilItExpiresOrTheEntryIsCleared) {
         SCOPED_TRACE(keys);
         const auto c = played(keys);
         EXPECT_EQ(c.state().noticeText, "");
-        EXPECT_FALSE(c.notice_timer_running());
+        EXPECT_FALSE(c.w.notice_timer_running);
     }
     // Other keys leave it standing.
     const auto kept = played("5 / 0 = NEG");
     EXPECT_EQ(kept.state().noticeText, kNoticeDivideByZero);
-    EXPECT_TRUE(kept.notice_timer_running());
+    EXPECT_TRUE(kept.w.notice_timer_running);
 }
 
 }  // namespace

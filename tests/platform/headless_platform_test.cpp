@@ -21,7 +21,9 @@ public:
 
     bool OnInitDialog(DialogWindow&) override { return focus_first_tab_stop; }
     bool OnCommand(int id) override { return Note("command " + std::to_string(id)); }
-    bool PreTranslateKeyDown(int vk) override { return Note("key " + std::to_string(vk)); }
+    bool PreTranslateKeyDown(int key, vk::Modifiers) override {
+        return Note("key " + std::to_string(key));
+    }
     void OnCtlColorStatic() override { Note("field paints"); }
     void OnTimer(int id) override { Note("timer " + std::to_string(id)); }
 

@@ -208,7 +208,7 @@ TEST(CalcDialogKeys, EveryCodeRunsTheKeyMapAndIsConsumed) {
         calc.Run([&](FakeDialogWindow& w) {
             Click(w, kMidway);
             const std::size_t mark = w.Calls().size();
-            EXPECT_TRUE(w.handler().PreTranslateKeyDown(code));
+            EXPECT_TRUE(w.handler().PreTranslateKeyDown(code, {}));
             std::vector<testing::Call> focus;
             const auto command = LookUpKey(code);
             if (command) focus.push_back({"focus", ButtonOfCommand(*command)});
@@ -572,6 +572,42 @@ TEST(CalcDialogMenus, NothingToCopyOrPasteIsRefused) {
         w.ExpireTimer(IDT_NOTICE);
         EXPECT_EQ(Describe(calc.dialog), Describe(Expected(std::string(kOverflow) + " AC 1 2")));
     });
+}
+
+// The usual shortcuts copy and paste; Ctrl+X and Ctrl+Z do nothing rather than recall or clear
+// the memory; Ctrl is not consulted for any other key.
+TEST(CalcDialogMenus, CtrlAndShiftShortcutsCopyAndPasteAndLeaveTheMemoryAlone) {
+    struct Case {
+        std::string_view name;
+        int key;
+        vk::Modifiers held;
+        std::string_view clipboard_after;
+        std::string_view as_played;  // after "5 M+ AC 4 2", with "5/6" on the clipboard
+    };
+    const vk::Modifiers ctrl_shift{.ctrl = true, .shift = true};
+    const Case cases[] = {
+        {"Ctrl+C", vk::Letter('C'), vk::kCtrlHeld, "42", ""},
+        {"Ctrl+Shift+C", vk::Letter('C'), ctrl_shift, "42", ""},
+        {"Ctrl+Insert", vk::kInsert, vk::kCtrlHeld, "42", ""},
+        {"Ctrl+V", vk::Letter('V'), vk::kCtrlHeld, "5/6", "CE 6 BAR 5"},
+        {"Shift+Insert", vk::kInsert, vk::kShiftHeld, "5/6", "CE 6 BAR 5"},
+        {"Ctrl+X", vk::Letter('X'), vk::kCtrlHeld, "5/6", ""},
+        {"Ctrl+Z", vk::Letter('Z'), vk::kCtrlHeld, "5/6", ""},
+        {"Ctrl+5", vk::Digit(5), vk::kCtrlHeld, "5/6", "5"},
+        {"Shift+C", vk::Letter('C'), vk::kShiftHeld, "5/6", "M-"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Calculator calc;
+        calc.Run([&](FakeDialogWindow& w) {
+            Click(w, "5 M+ AC 4 2");
+            calc.platform.clipboard = "5/6";
+            w.KeyDown(c.key, c.held);
+            EXPECT_EQ(calc.platform.clipboard, c.clipboard_after);
+            EXPECT_EQ(Describe(calc.dialog),
+                      Describe(Expected("5 M+ AC 4 2 " + std::string(c.as_played))));
+        });
+    }
 }
 
 TEST(CalcDialogMenus, ExitEndsWith2AndOkAndCancelTakeThePlatformPath) {

@@ -6,14 +6,17 @@
 #include <map>
 #include <string>
 
-#include "cli/key_tokens.hpp"
+#include "engine/command.hpp"
+#include "shell/button_commands.hpp"
 
 namespace tomaro {
 
 inline const std::map<std::string, int, std::less<>> kButtonWords = [] {
     std::map<std::string, int, std::less<>> words;
-    for (const auto& [word, button] : ButtonWords())
-        words.emplace(word, button);
+    for (std::size_t i = 0; i < kCommandCount; ++i) {
+        const auto c = static_cast<Command>(i);
+        words.emplace(CommandWord(c), ButtonOfCommand(c));
+    }
     return words;
 }();
 

@@ -174,7 +174,7 @@ private slots:
         row("F", Qt::Key_F, none, "BAR", IDC_FRACTIONBAR);
         row("V", Qt::Key_V, none, "M+", IDC_MEMORYADD);
         row("C", Qt::Key_C, none, "M-", IDC_MEMORYSUBTRACT);
-        row("Ctrl+C", Qt::Key_C, Qt::ControlModifier, "M-", IDC_MEMORYSUBTRACT);
+        row("Ctrl+5", Qt::Key_5, Qt::ControlModifier, "5", IDC_DIGIT5);  // Ctrl not consulted
         row("X", Qt::Key_X, none, "MR", IDC_MEMORYRECALL);
         row("Z", Qt::Key_Z, none, "MC", IDC_MEMORYCLEAR);
         row("keypad +", Qt::Key_Plus, pad, "+", IDC_ADD);

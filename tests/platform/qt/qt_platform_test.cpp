@@ -71,8 +71,8 @@ public:
         commands.push_back(id);
         return handled_commands.contains(id);
     }
-    bool PreTranslateKeyDown(int vk) override {
-        keys.push_back(vk);
+    bool PreTranslateKeyDown(int key, vk::Modifiers) override {
+        keys.push_back(key);
         return take_keys;
     }
     void OnContextMenu(Point p) override { menus.push_back(p); }

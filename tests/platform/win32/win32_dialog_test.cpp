@@ -68,8 +68,8 @@ public:
         return calc_.OnInitDialog(window);
     }
     bool OnCommand(int id) override { return calc_.OnCommand(id); }
-    bool PreTranslateKeyDown(int virtual_key) override {
-        return calc_.PreTranslateKeyDown(virtual_key);
+    bool PreTranslateKeyDown(int virtual_key, vk::Modifiers held) override {
+        return calc_.PreTranslateKeyDown(virtual_key, held);
     }
     void OnContextMenu(Point screen) override { calc_.OnContextMenu(screen); }
     bool OnSysCommand(int id) override { return calc_.OnSysCommand(id); }

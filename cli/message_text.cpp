@@ -1,4 +1,4 @@
-#include "cli/shown_text.hpp"
+#include "cli/message_text.hpp"
 
 #include "cli/utf8.hpp"
 
@@ -62,7 +62,7 @@ void append_length(std::string& out, std::uint64_t length) {
 
 }  // namespace
 
-std::string ShownText(std::string_view text, std::uint64_t length) {
+std::string MessageText(std::string_view text, std::uint64_t length) {
     std::string out;
     if (append_shown(out, text, length)) append_length(out, length);
     return out;

@@ -15,9 +15,9 @@ inline constexpr std::size_t kShownChars = 40;
 // ("\x1b", "\0", "\\", "\xff"); more than kShownChars characters are cut to those,
 // followed by "…" and the length in bytes. length is the whole text's length when text is
 // only its beginning.
-std::string ShownText(std::string_view text, std::uint64_t length);
-inline std::string ShownText(std::string_view text) {
-    return ShownText(text, text.size());
+std::string MessageText(std::string_view text, std::uint64_t length);
+inline std::string MessageText(std::string_view text) {
+    return MessageText(text, text.size());
 }
 
 // The same between single quotes, the length after the closing one: 'bogus', '12x…' (N bytes).
