@@ -12,13 +12,16 @@ namespace tomaro::platform::terminal {
 namespace {
 
 constexpr int kCtrlC = 3, kCtrlQ = 17, kBackspaceChar = 8, kEscapeChar = 27, kDeleteChar = 127;
+constexpr int kCtrlA = 1, kCtrlZ = 26;  // Ctrl with a letter: the letter's place in the alphabet
 
-// Above KEY_MAX: codes of the host's own; from kVirtualKeyBase, one per virtual-key code.
+// Above KEY_MAX: codes of the host's own; from kVirtualKeyBase, one per virtual-key code and
+// modifiers held.
 constexpr int kMenuKey = KEY_MAX + 1;
 constexpr int kPasteStart = KEY_MAX + 2;
 constexpr int kPasteEnd = KEY_MAX + 3;
 constexpr int kVirtualKeyBase = KEY_MAX + 0x100;
-constexpr int kVirtualKeyCount = 0x100;
+constexpr int kCtrlBit = 0x100, kShiftBit = 0x200;
+constexpr int kVirtualKeyCount = 0x400;
 
 struct Row {
     int code;
@@ -45,6 +48,7 @@ constexpr int kShiftF10 = KEY_F(22);  // terminals report shifted F1-F12 as F13-
 struct SequenceRow {
     std::string_view sequence;
     int virtual_key;
+    vk::Modifiers held = {};
 };
 
 // The keypad in application mode (DECKPAM), as every VT100 descendant sends it.
@@ -74,12 +78,19 @@ constexpr SequenceRow kCursorKeys[] = {
     {"\033[3~", vk::kDelete},
 };
 
+// Ctrl+Insert and Shift+Insert, as xterm and tmux send them (a terminal often pastes on
+// Shift+Insert itself).
+constexpr SequenceRow kEditingShortcuts[] = {
+    {"\033[2;5~", vk::kInsert, vk::kCtrlHeld},
+    {"\033[2;2~", vk::kInsert, vk::kShiftHeld},
+};
+
 // Shift+F10 as xterm, tmux and screen send it (F22), as the Linux console does (F20), and as
 // rxvt does; the Menu key (VT220's "Do").
 constexpr std::string_view kMenuSequences[] = {"\033[21;2~", "\033[34~", "\033[21$", "\033[29~"};
 
-TerminalKey Key(int virtual_key) {
-    return {KeyAction::VirtualKey, virtual_key};
+TerminalKey Key(int virtual_key, vk::Modifiers held = {}) {
+    return {KeyAction::VirtualKey, virtual_key, held};
 }
 
 bool IsLinuxConsole(std::string_view term) {
@@ -97,15 +108,16 @@ int PasteStartCode() {
 int PasteEndCode() {
     return kPasteEnd;
 }
-int VirtualKeyCode(int virtual_key) {
-    return kVirtualKeyBase + virtual_key;
+int VirtualKeyCode(int virtual_key, vk::Modifiers held) {
+    return kVirtualKeyBase + virtual_key + (held.ctrl ? kCtrlBit : 0) +
+           (held.shift ? kShiftBit : 0);
 }
 
 std::vector<KeySequence> DefinedSequences(std::string_view term) {
     std::vector<KeySequence> defined;
     const auto add = [&](std::span<const SequenceRow> rows, bool replaces) {
         for (const SequenceRow& row : rows)
-            defined.push_back({row.sequence, VirtualKeyCode(row.virtual_key), replaces});
+            defined.push_back({row.sequence, VirtualKeyCode(row.virtual_key, row.held), replaces});
     };
     add(kKeypad, true);
     if (IsLinuxConsole(term))
@@ -113,6 +125,7 @@ std::vector<KeySequence> DefinedSequences(std::string_view term) {
     else
         add(kKeypadOperatorsVt, true);
     add(kCursorKeys, false);
+    add(kEditingShortcuts, true);
     for (const std::string_view s : kMenuSequences)
         defined.push_back({s, kMenuKey, true});
     defined.push_back({"\033[200~", kPasteStart, true});
@@ -124,13 +137,21 @@ TerminalKey TranslateKey(int code, bool function_key) {
     if (function_key) {
         if (code == kShiftF10 || code == kMenuKey) return {KeyAction::ContextMenu};
         if (code == kPasteStart) return {KeyAction::PasteStart};
-        if (code >= kVirtualKeyBase && code < kVirtualKeyBase + kVirtualKeyCount)
-            return Key(code - kVirtualKeyBase);
+        if (code >= kVirtualKeyBase && code < kVirtualKeyBase + kVirtualKeyCount) {
+            const int offset = code - kVirtualKeyBase;
+            return Key(offset & 0xFF,
+                       {.ctrl = (offset & kCtrlBit) != 0, .shift = (offset & kShiftBit) != 0});
+        }
         for (const Row& row : kFunctionKeys)
             if (row.code == code) return Key(row.virtual_key);
         return {};
     }
     if (code == kCtrlC || code == kCtrlQ) return {KeyAction::Quit};
+    // Ctrl with a letter that has a shortcut (Ctrl+V pastes); Ctrl+C ends the program above.
+    if (code >= kCtrlA && code <= kCtrlZ) {
+        const int letter = vk::Letter(static_cast<char>('A' + code - kCtrlA));
+        if (LookUpShortcut(letter, vk::kCtrlHeld)) return Key(letter, vk::kCtrlHeld);
+    }
     if (code >= '0' && code <= '9') return Key(vk::Digit(code - '0'));
     for (const Row& row : kCharacters)
         if (row.code == code) return Key(row.virtual_key);

@@ -7,13 +7,20 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/virtual_keys.hpp"
+
 namespace tomaro::platform::terminal {
 
 enum class KeyAction { None, VirtualKey, ContextMenu, Quit, PasteStart };
 
 struct TerminalKey {
+    constexpr TerminalKey() = default;
+    constexpr TerminalKey(KeyAction a, int key = 0, vk::Modifiers with = {})
+        : action(a), virtual_key(key), held(with) {}
+
     KeyAction action = KeyAction::None;
     int virtual_key = 0;  // VirtualKey only
+    vk::Modifiers held;   // VirtualKey only: for the copy and paste shortcuts
     friend bool operator==(const TerminalKey&, const TerminalKey&) = default;
 };
 
@@ -21,7 +28,8 @@ struct TerminalKey {
 int MenuKeyCode();
 int PasteStartCode();  // bracketed paste: "\033[200~" ... "\033[201~"
 int PasteEndCode();
-int VirtualKeyCode(int virtual_key);  // a sequence that stands for one virtual key
+// A sequence that stands for one virtual key, pressed with the modifiers given.
+int VirtualKeyCode(int virtual_key, vk::Modifiers held = {});
 
 // A sequence the host defines on top of the terminal's description, and the code it gives.
 // `replaces`: the description's own meaning of the sequence, if any, gives way to this one

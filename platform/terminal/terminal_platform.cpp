@@ -314,7 +314,8 @@ void TerminalPlatform::Dispatch(OpenDialog& dialog, const Input& input) {
                 keyboard_menu_ = true;
                 window.handler().OnContextMenu(kKeyboardMenuPoint);
             }
-            if (translated.action == KeyAction::VirtualKey) window.KeyDown(translated.virtual_key);
+            if (translated.action == KeyAction::VirtualKey)
+                window.KeyDown(translated.virtual_key, translated.held);
             return;
         case Input::Paste:
             // The dialog's own Paste reads it, with the same checks and notice as the menu's.

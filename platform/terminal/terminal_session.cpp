@@ -168,6 +168,12 @@ TerminalSession::TerminalSession() {
 }
 
 TerminalSession::~TerminalSession() {
+    // A terminal without an alternate screen (the Linux console) keeps what was drawn: it is
+    // left blank rather than showing a calculator that no longer runs.
+    if (!Present(tigetstr("rmcup"))) {
+        werase(stdscr);
+        wrefresh(stdscr);
+    }
     Send(kPasteOff);
     mousemask(0, nullptr);
     endwin();

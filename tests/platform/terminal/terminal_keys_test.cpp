@@ -58,6 +58,8 @@ TEST(TerminalKeys, Table) {
         {PasteStartCode(), true, {KeyAction::PasteStart}},
         {PasteEndCode(), true, {}},  // an end without a start
         {VirtualKeyCode(vk::Numpad(7)), true, key(vk::Numpad(7))},
+        {22, false, {KeyAction::VirtualKey, vk::Letter('V'), vk::kCtrlHeld}},  // Ctrl+V
+        {24, false, {KeyAction::VirtualKey, vk::Letter('X'), vk::kCtrlHeld}},  // its shortcut: none
         {'a', false, {}},
         {' ', false, {}},
         {'\t', false, {}},
@@ -92,6 +94,8 @@ TEST(TerminalKeys, SequencesOfEachTerminalType) {
         {"tmux-256color", "\033[21;2~", TerminalKey{KeyAction::ContextMenu}},
         {"linux", "\033[34~", TerminalKey{KeyAction::ContextMenu}},
         {"screen", "\033[200~", TerminalKey{KeyAction::PasteStart}},
+        {"xterm-256color", "\033[2;5~",
+         TerminalKey{KeyAction::VirtualKey, vk::kInsert, vk::kCtrlHeld}},
     };
     for (const Row& row : rows) {
         const std::vector<KeySequence> defined = DefinedSequences(row.term);
