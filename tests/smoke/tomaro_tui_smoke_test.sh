@@ -21,7 +21,8 @@ run_command=$(cd "$(dirname "$0")/../../scripts" && pwd)/run.sh
 
 work=$(mktemp -d)
 tmux_() { tmux -S "$work/socket" -f /dev/null "$@"; }
-trap 'tmux_ kill-server 2>/dev/null || true; rm -rf "$work"' EXIT
+# A program that outlived its terminal would spin on: it goes too.
+trap 'tmux_ kill-server 2>/dev/null || true; kill "$(cat "$work/pid")" 2>/dev/null; rm -rf "$work"' EXIT
 fail() {
     echo "FAIL: $*" >&2
     tmux_ capture-pane -p -t calc >&2 2>/dev/null || true
@@ -298,7 +299,11 @@ ended_cleanly "Ctrl+C in EUC-JP" 0
 # A terminal that vanishes without a hang-up signal (the program in a session of its own):
 # the program ends at once, it does not spin.
 rm -f "$work/status" "$work/stderr"
-tmux_ new-session -d -s calc -x 80 -y 24 "setsid -w sh -c '$tui 2>$work/stderr; echo \$? >$work/status'"
+cat >"$work/vanish.sh" <<VANISH
+sh -c 'echo \$\$ >"$work/pid"; exec "$tui" 2>"$work/stderr"'
+echo \$? >"$work/status"
+VANISH
+tmux_ new-session -d -s calc -x 80 -y 24 "setsid -w sh $work/vanish.sh"
 wait_for 'A\.C\.'
 tmux_ kill-session -t calc
 for _ in $(seq 20); do [ -f "$work/status" ] && break; sleep 0.05; done
