@@ -22,7 +22,7 @@ run_command=$(cd "$(dirname "$0")/../../scripts" && pwd)/run.sh
 work=$(mktemp -d)
 tmux_() { tmux -S "$work/socket" -f /dev/null "$@"; }
 # A program that outlived its terminal would spin on: it goes too.
-trap 'tmux_ kill-server 2>/dev/null || true; kill "$(cat "$work/pid")" 2>/dev/null; rm -rf "$work"' EXIT
+trap 'tmux_ kill-server 2>/dev/null || true; kill "$(cat "$work/pid" 2>/dev/null)" 2>/dev/null || true; rm -rf "$work"' EXIT
 fail() {
     echo "FAIL: $*" >&2
     tmux_ capture-pane -p -t calc >&2 2>/dev/null || true
@@ -45,8 +45,9 @@ cat >"$work/pane.sh" <<PANE
 exec 2>"$work/shell-stderr"  # not "Terminated" on the screen
 stty -g >"$work/stty-before"
 sh -c 'echo \$\$ >"$work/pid"; exec "\$@" 2>"$work/stderr"' sh "\$@"
-echo \$? >"$work/status"
+status=\$?
 stty -g >"$work/stty-after"
+echo \$status >"$work/status"  # last: the test reads the modes once it is there
 exec sleep 600
 PANE
 
