@@ -73,29 +73,13 @@ const cchar_t* LineCell(Line line) {
         }
         return cells;
     }();
-    if (LinesInAscii()) return &ascii[static_cast<std::size_t>(line)];
-    switch (line) {
-        case Line::Across:
-            return WACS_HLINE;
-        case Line::Down:
-            return WACS_VLINE;
-        case Line::TopLeft:
-            return WACS_ULCORNER;
-        case Line::TopRight:
-            return WACS_URCORNER;
-        case Line::BottomLeft:
-            return WACS_LLCORNER;
-        case Line::BottomRight:
-            return WACS_LRCORNER;
-        case Line::LeftTee:
-            return WACS_LTEE;
-        case Line::RightTee:
-            return WACS_RTEE;
-        case Line::DottedAcross:
-        case Line::DottedDown:
-            break;
-    }
-    return WACS_BULLET;
+    const auto i = static_cast<std::size_t>(line);
+    if (LinesInAscii()) return &ascii[i];
+    // In the order of Line; curses fills these in when the screen starts.
+    const cchar_t* const drawn[] = {WACS_HLINE,    WACS_VLINE,    WACS_ULCORNER, WACS_URCORNER,
+                                    WACS_LLCORNER, WACS_LRCORNER, WACS_LTEE,     WACS_RTEE,
+                                    WACS_BULLET,   WACS_BULLET};
+    return drawn[i];
 }
 
 void PutRun(WINDOW* w, int row, int col, int count, const cchar_t* glyph, attr_t attrs) {
