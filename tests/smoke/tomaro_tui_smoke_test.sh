@@ -278,9 +278,12 @@ ended_cleanly "Ctrl+C at 80 x 23" 0
 # byte of the program's above 0x7F (luit logs what the program wrote).
 start LOCPATH="$locales" LANG=en_US.ISO-8859-1 LC_ALL= \
     luit -ilog "$work/latin1" -encoding ISO8859-1 -- "$tui"
-keys 3 f 2 + 6 f 1 Enter Enter S-F10
-wait_for 'kopii\(C\)'
+keys 3 f 2 + 6 f 1 Enter Enter
+wait_for 'taibunsuu'
 shot latin1
+keys S-F10
+wait_for 'kopii\(C\)'
+shot latin1-menu
 screen | grep -qF '[ taibunsuu]' || fail "the Latin-1 kind label is not romanised"
 line 2 | grep -qF '┌──────' || fail "the Latin-1 display has no box"
 [ "$(tr -d '\000-\177' <"$work/latin1" | wc -c)" = 0 ] || fail "8-bit bytes reached a Latin-1 terminal"
@@ -289,9 +292,12 @@ ended_cleanly "Ctrl+C in Latin-1" 0
 
 # An EUC-JP terminal: Japanese in EUC-JP, lines in ASCII (tmux's line drawing takes G1).
 start LOCPATH="$locales" LANG=ja_JP.eucJP LC_ALL= luit -encoding eucJP -- "$tui"
-keys 3 f 2 + 6 f 1 Enter Enter S-F10
-wait_for 'コピー\(C\)'
+keys 3 f 2 + 6 f 1 Enter Enter
+wait_for '帯分数'
 shot euc-jp
+keys S-F10
+wait_for 'コピー\(C\)'
+shot euc-jp-menu
 screen | grep -qF '帯分数]' || fail "the EUC-JP kind label is not Japanese"
 line 2 | grep -qF '+------' || fail "the EUC-JP display has no box"
 keys Escape C-c
