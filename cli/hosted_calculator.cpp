@@ -19,6 +19,9 @@ void HostedCalculator::Play(const Key& key) {
         case Key::VirtualKey:
             window_.KeyDown(key.code);
             break;
+        case Key::MenuItem:  // chosen from the context menu: a grayed item does nothing there
+            window_.Command(key.code);
+            break;
     }
 }
 
@@ -30,12 +33,18 @@ const DisplayModel& HostedCalculator::model() const {
     return dialog_.model();
 }
 
+const std::string& HostedCalculator::clipboard() const {
+    return window_.Clipboard();
+}
+
 std::span<const PaintOp> HostedCalculator::display() const {
     return window_.LastDrawing(IDC_DISPLAY);
 }
 
-void RunCalculator(const DisplayGeometry& g, const std::function<void(HostedCalculator&)>& use) {
+void RunCalculator(const DisplayGeometry& g, const std::function<void(HostedCalculator&)>& use,
+                   std::string_view clipboard) {
     platform::headless::HeadlessPlatform platform;
+    platform.clipboard = clipboard;
     platform.screen.x_extent = {g.char_width, g.char_height};
     platform.screen.client_rect = {0, 0, g.width, g.height};
     platform.SetSession(IDD_CALC_DIALOG, [&](platform::headless::HeadlessWindow& window) {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <functional>
 #include <span>
+#include <string>
+#include <string_view>
 
 #include "cli/key_tokens.hpp"
 #include "display/display_model.hpp"
@@ -28,11 +30,13 @@ public:
     explicit HostedCalculator(platform::headless::HeadlessWindow& window);
 
     // A button token clicks its button, vk:N is a key-down, TICK the notice timer's expiry
-    // (if it runs).
+    // (if it runs), COPY and PASTE choose the context menu's item.
     void Play(const Key& key);
 
     const CalcState& state() const;
     const DisplayModel& model() const;
+    // The system clipboard's text.
+    const std::string& clipboard() const;
     // What the display control last drew: what the user sees there.
     std::span<const PaintOp> display() const;
     const platform::headless::HeadlessWindow& window() const { return window_; }
@@ -42,9 +46,11 @@ private:
     const CCalcDlg& dialog_;
 };
 
-// Starts the calculator application on a headless screen of that geometry and calls
-// use(calculator) while its dialog runs; returns when the application has ended.
+// Starts the calculator application on a headless screen of that geometry, with that text on
+// its clipboard, and calls use(calculator) while its dialog runs; returns when the
+// application has ended.
 void RunCalculator(const DisplayGeometry& geometry,
-                   const std::function<void(HostedCalculator&)>& use);
+                   const std::function<void(HostedCalculator&)>& use,
+                   std::string_view clipboard = {});
 
 }  // namespace tomaro

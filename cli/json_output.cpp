@@ -138,7 +138,7 @@ void AppendJsonNumber(std::string& out, double v) {
 }
 
 void AppendJsonState(std::string& out, const Key* key, const CalcState& s, const DisplayModel& m,
-                     std::span<const PaintOp> display) {
+                     std::span<const PaintOp> display, std::string_view clipboard) {
     out += '{';
     name(out, "key");
     if (key != nullptr) {
@@ -199,6 +199,8 @@ void AppendJsonState(std::string& out, const Key* key, const CalcState& s, const
     append_layout(out, m);
     name(out, "paint");
     append_paint(out, display);
+    name(out, "clipboard");
+    AppendJsonString(out, clipboard);
     out += "}\n";
 }
 

@@ -15,9 +15,9 @@ void AppendJsonString(std::string& out, std::string_view text);
 void AppendJsonNumber(std::string& out, double v);
 
 // One object on one line, ending with a newline: the key that just ran (null for the start
-// state), the numbers and flags, the field texts, the composed display and the drawing
-// operations the display shows.
+// state), the numbers and flags, the field texts, the composed display, the drawing
+// operations the display shows, and the clipboard's text.
 void AppendJsonState(std::string& out, const Key* key, const CalcState& s, const DisplayModel& m,
-                     std::span<const PaintOp> display);
+                     std::span<const PaintOp> display, std::string_view clipboard);
 
 }  // namespace tomaro

@@ -99,6 +99,8 @@ std::vector<KeyHelpRow> TokenHelp() {
     for (const auto& [word, c] : KeyWords()) {
         if (c.key == Key::Button) {
             entries.push_back({*CommandOfButton(c.code), {}, {std::string(word)}});
+        } else if (c.key == Key::MenuItem) {
+            others.push_back({{}, std::string(word), menu_item(c.code)});
         } else {  // the only other word is the notice timer's
             others.push_back({{}, std::string(word), "the notice timer expires (if it runs)"});
         }

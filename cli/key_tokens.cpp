@@ -5,6 +5,7 @@
 #include <cctype>
 #include <utility>
 
+#include "resources/resources.hpp"
 #include "shell/button_commands.hpp"
 
 namespace tomaro {
@@ -13,18 +14,22 @@ namespace {
 struct Word {
     std::string_view word;  // in upper case
     Key::Kind kind;
-    Command command;
+    Command command;  // of a Button
+    int menu_id;      // of a MenuItem
 };
 
 // Every command under the engine's word for it, in the engine's order, so that a digit's
-// or the point's index is its command; then the notice timer.
+// or the point's index is its command; then the notice timer and the context menu's Copy
+// and Paste.
 constexpr auto kWords = [] {
-    std::array<Word, kCommandCount + 1> words{};
+    std::array<Word, kCommandCount + 3> words{};
     for (std::size_t i = 0; i < kCommandCount; ++i) {
         const auto c = static_cast<Command>(i);
-        words[i] = {CommandWord(c), Key::Button, c};
+        words[i] = {CommandWord(c), Key::Button, c, 0};
     }
-    words.back() = {"TICK", Key::NoticeTimer, Command::Equals};  // the command is not used
+    words[kCommandCount] = {"TICK", Key::NoticeTimer, {}, 0};
+    words[kCommandCount + 1] = {"COPY", Key::MenuItem, {}, ID_MENU_COPY};
+    words[kCommandCount + 2] = {"PASTE", Key::MenuItem, {}, ID_MENU_PASTE};
     return words;
 }();
 constexpr auto kPointIndex = static_cast<std::size_t>(Command::Point);
@@ -33,9 +38,9 @@ constexpr std::string_view kVirtualKeyPrefix = "VK:";
 constexpr int kMaxVirtualKey = 255;
 constexpr std::size_t kMaxVirtualKeyDigits = 32;
 
-// A word of at most four characters as one number, its letters in upper case (in ASCII: a
+// A word of at most five characters as one number, its letters in upper case (in ASCII: a
 // key file's words do not depend on the locale).
-constexpr std::size_t kLongestWord = 4;
+constexpr std::size_t kLongestWord = 5;
 constexpr std::uint64_t packed(std::string_view word) {
     std::uint64_t p = word.size();
     for (const char c : word)
@@ -75,8 +80,8 @@ std::array<TokenClass, std::size(kWords)> make_word_classes() {
     std::array<TokenClass, std::size(kWords)> c;
     for (std::size_t i = 0; i < c.size(); ++i) {
         const Word& w = kWords[i];
-        c[i] = {
-            TokenClass::Word, w.kind, w.kind == Key::Button ? ButtonOfCommand(w.command) : 0, {}};
+        const int code = w.kind == Key::Button ? ButtonOfCommand(w.command) : w.menu_id;
+        c[i] = {TokenClass::Word, w.kind, code, {}};
     }
     return c;
 }

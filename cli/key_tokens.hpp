@@ -14,9 +14,11 @@
 namespace tomaro {
 
 struct Key {
-    enum Kind : std::uint8_t { Button, NoticeTimer, VirtualKey };
+    enum Kind : std::uint8_t { Button, NoticeTimer, VirtualKey, MenuItem };
     Kind kind = Button;
-    int code = 0;      // Button: the button's control id; VirtualKey: the virtual-key code
+    // Button: the button's control id; VirtualKey: the virtual-key code; MenuItem: the
+    // context menu item's command id
+    int code = 0;
     std::string text;  // as typed: one character of a number, or the word
 };
 using PlayKey = std::function<void(const Key&)>;

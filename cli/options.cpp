@@ -22,6 +22,8 @@ Options:
                      with --json one line per key (the first has "key": null)
   --keys-from FILE   read whitespace-separated tokens from FILE ("-" for
                      standard input), played before those of the command line
+  --clipboard TEXT   start with TEXT on the clipboard (for PASTE; COPY puts
+                     the value there, and --json shows it as "clipboard")
   --width W          width of the display in pixels (default 200)
   --height H         height of the display in pixels (default 40)
   --char-width CX    width of "X" in the display font (default 8)
@@ -123,6 +125,13 @@ std::variant<CliOptions, OptionError> ParseOptions(std::span<const std::string_v
             if (path->empty()) return error(option + ": the file name is empty");
             if (o.keys_from) return error(option + ": --keys-from may be given only once");
             o.keys_from = std::string(*path);
+            continue;
+        }
+        if (name == "--clipboard") {
+            const auto text = value();
+            if (!text) return error(option + " needs a text (it may be empty)");
+            if (o.clipboard) return error(option + ": --clipboard may be given only once");
+            o.clipboard = std::string(*text);
             continue;
         }
         const NumberOption* number = nullptr;

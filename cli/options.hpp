@@ -20,6 +20,7 @@ struct CliOptions {
     bool trace = false;
     DisplayGeometry geometry;
     std::optional<std::string> keys_from;  // a path, or "-" for standard input
+    std::optional<std::string> clipboard;  // the clipboard's text when the calculator starts
     std::vector<std::string> tokens;       // key tokens of the command line, in order
 };
 

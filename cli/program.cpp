@@ -40,7 +40,8 @@ public:
     // key is null for the start state.
     void Print(const Key* key, const HostedCalculator& calc) {
         if (json_) {
-            AppendJsonState(out_, key, calc.state(), calc.model(), calc.display());
+            AppendJsonState(out_, key, calc.state(), calc.model(), calc.display(),
+                            calc.clipboard());
         } else {
             AppendTextPicture(out_, calc.state(), calc.model());
         }
@@ -72,20 +73,23 @@ private:
 int play(const CliOptions& o, KeyStream& stream) {
     Printer printer(o);
     std::optional<std::string> stopped;
-    RunCalculator(o.geometry, [&](HostedCalculator& calc) {
-        const auto show = [&](const Key* key) {
-            if (!o.json) printer.Heading(key);
-            printer.Print(key, calc);
-        };
-        if (o.trace) show(nullptr);
-        bool any = false;
-        stopped = stream.ForEachKey([&](const Key& key) {
-            calc.Play(key);
-            any = true;
-            if (o.trace) show(&key);
-        });
-        if (!o.trace && !stopped) printer.Print(any ? &stream.last_key() : nullptr, calc);
-    });
+    RunCalculator(
+        o.geometry,
+        [&](HostedCalculator& calc) {
+            const auto show = [&](const Key* key) {
+                if (!o.json) printer.Heading(key);
+                printer.Print(key, calc);
+            };
+            if (o.trace) show(nullptr);
+            bool any = false;
+            stopped = stream.ForEachKey([&](const Key& key) {
+                calc.Play(key);
+                any = true;
+                if (o.trace) show(&key);
+            });
+            if (!o.trace && !stopped) printer.Print(any ? &stream.last_key() : nullptr, calc);
+        },
+        o.clipboard.value_or(""));
     const bool written = printer.Flush() && std::fflush(stdout) == 0;
     if (stopped) return refuse(*stopped);
     if (!written) {

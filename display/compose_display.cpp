@@ -39,18 +39,35 @@ void centre_fraction(DisplayModel& m, const Geometry& l) {
     m.barRight = (l.width + w) / 2;
 }
 
-// A mark over every third digit from the right of a number of four digits or more, placed
-// from the text's length alone, as if every character were one cell wide.
-void place_group_marks(DisplayModel& m, const Geometry& l) {
+// The advance of a character of an integer in the display font, in 1/kAdvanceRun pixels.
+std::int64_t advance_of(const DisplayModel& m, char c) {
+    const std::size_t i = kIntegerCharacters.find(c);
+    return i == std::string_view::npos ? std::int64_t{m.charWidth} * kAdvanceRun : m.advances[i];
+}
+
+// A mark over every third digit from the right of a number of four digits or more, over the
+// centre of that digit as the centred text draws it. Where every character is one cell wide
+// this is the cell rule: mainX - 1 + ((2 * digit + 1 - length) * cell) / 2.
+void place_group_marks(DisplayModel& m) {
     m.marks.clear();
-    const auto length = static_cast<std::int32_t>(m.mainText.size());
-    const std::int32_t digits = length - (m.mainText.starts_with('-') ? 1 : 0);
+    const std::string& t = m.mainText;
+    const auto length = static_cast<std::int32_t>(t.size());
+    const std::int32_t digits = length - (t.starts_with('-') ? 1 : 0);
     if (digits < kFewestMarkedDigits) return;
+    std::int64_t width = 0;
+    for (const char c : t)
+        width += advance_of(m, c);
+    std::int64_t before = 0;  // the advances left of the digit
+    std::size_t next = 0;
     for (std::int32_t k = (digits - 1) / 3; k >= 1; --k) {
-        const std::int32_t digit = length - 3 * k;  // the 3k-th from the right
-        m.marks.push_back({static_cast<std::size_t>(digit),
-                           m.mainX - 1 + ((2 * digit + 1 - length) * l.cell) / 2,
-                           m.mainY - kGroupMarkRise});
+        const auto digit = static_cast<std::size_t>(length - 3 * k);  // the 3k-th from the right
+        for (; next < digit; ++next)
+            before += advance_of(m, t[next]);
+        // Twice the offset of the digit's centre from the text's, over twice the run.
+        const std::int64_t offset =
+            (2 * before + advance_of(m, t[digit]) - width) / (2 * std::int64_t{kAdvanceRun});
+        m.marks.push_back(
+            {digit, m.mainX - 1 + static_cast<std::int32_t>(offset), m.mainY - kGroupMarkRise});
     }
 }
 
@@ -137,7 +154,7 @@ void PlaceDisplay(DisplayModel& m) {
     switch (m.layout) {
         case DisplayLayout::Integer:
             m.mainX = l.centre;
-            place_group_marks(m, l);
+            place_group_marks(m);
             break;
         case DisplayLayout::DecimalOneLine:
             m.mainX = l.centre;

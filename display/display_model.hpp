@@ -1,8 +1,10 @@
 // The composed display: the texts of its three lines, where they are drawn, and the bar.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -32,13 +34,19 @@ enum class DisplayLayout : std::uint8_t {
 };
 
 // A digit-group mark of the main line: it belongs over one digit, the 3k-th from the right,
-// and is drawn centred at x (the cell rule's place for that digit, one pixel left).
+// and is drawn centred at x (the centre of that digit as drawn, one pixel left).
 struct GroupMark {
     std::size_t digit;  // that digit's index in mainText
     std::int32_t x;
     std::int32_t y;  // the top of the mark
     friend bool operator==(const GroupMark&, const GroupMark&) = default;
 };
+
+// The characters an integer is written with, in the order of DisplayModel::advances.
+inline constexpr std::string_view kIntegerCharacters = "0123456789-";
+// Each advance is measured over a run of this many characters, in 1/kAdvanceRun pixels: a
+// proportional font's digits are seldom a whole number of pixels wide.
+inline constexpr std::int32_t kAdvanceRun = 20;
 
 struct DisplayModel {
     DisplayLayout layout = DisplayLayout::Integer;
@@ -59,11 +67,19 @@ struct DisplayModel {
     std::int32_t barRight = 0;
     std::int32_t lowerIndent = 0;  // DecimalTwoLines: cells from the left edge to denText
     std::vector<GroupMark> marks;  // Integer: from left to right
+    // How far each of kIntegerCharacters moves the pen in the display font, in
+    // 1/kAdvanceRun pixels: where the group marks go over digits narrower than "X".
+    std::array<std::int32_t, kIntegerCharacters.size()> advances{};
 };
 
+// The width in pixels of a text drawn in the display font.
+using TextWidth = std::function<std::int32_t(std::string_view)>;
+
 // Fixes the display's size, character cell and line positions from the extent (cx, cy) of
-// "X" in the display font. Done when the window opens, and again when it moves to a screen
-// of another pixel density.
-void SetDisplayMetrics(DisplayModel& m, Rect display_rect, std::int32_t cx, std::int32_t cy);
+// "X" in the display font, and the advances of an integer's characters from `width`;
+// without it every character is one cell wide. Done when the window opens, and again when it
+// moves to a screen of another pixel density.
+void SetDisplayMetrics(DisplayModel& m, Rect display_rect, std::int32_t cx, std::int32_t cy,
+                       const TextWidth& width = nullptr);
 
 }  // namespace tomaro

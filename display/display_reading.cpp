@@ -47,6 +47,15 @@ std::string spoken_decimal(std::string_view text) {
         .append(kSpokenRecurs);
 }
 
+// Shown with a sign on either line; written with one sign, in front.
+std::optional<std::string> fraction_text(const Fraction& f) {
+    if (f.den == 0) return std::nullopt;
+    std::string num, den;
+    format_magnitude(num, f.num);
+    format_magnitude(den, f.den);
+    return (is_negative(f) ? "-" : "") + num + "/" + den;
+}
+
 }  // namespace
 
 std::string DisplayReading(const DisplayModel& m) {
@@ -98,18 +107,13 @@ std::optional<std::string> DisplayedValueText(const CalcState& s, const DisplayM
         case REP_INTEGER:  // shown rounded, and so taken
         case REP_MIXED:
             return DisplayReading(m);
-        case REP_FRACTION: {
-            if (s.entry.den == 0) return std::nullopt;
-            // Shown with a sign on either line; written with one sign, in front.
-            const bool negative = is_negative(s.entry);
-            std::string num, den;
-            format_magnitude(num, s.entry.num);
-            format_magnitude(den, s.entry.den);
-            return (negative ? "-" : "") + num + "/" + den;
-        }
+        case REP_FRACTION:
+            return fraction_text(s.entry);
         case REP_DECIMAL: {
             DecimalText decimal = ExpandDecimal(s.entry);
             if (decimal.kind == kKindDecimal) return std::nullopt;  // the too-large message
+            // A block cut short would be another number: the value goes as its fraction.
+            if (!decimal.whole_period) return fraction_text(s.entry);
             return std::move(decimal.text);
         }
     }

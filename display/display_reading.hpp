@@ -20,8 +20,9 @@ std::string SpokenReading(const DisplayModel& m);
 
 // The value on the display in the form it is shown, in one line and in full: "5/6",
 // "-2 1/3", "1234567", a decimal's whole expansion with its braces ("0.8{3}") where the
-// display cuts it. None while the display shows no value (the error display, a denominator
-// too large to expand).
+// display cuts it, and as its fraction ("1/109") where the braces hold only the first digits
+// of a longer period. None while the display shows no value (the error display, a
+// denominator too large to expand).
 std::optional<std::string> DisplayedValueText(const CalcState& s, const DisplayModel& m);
 
 }  // namespace tomaro

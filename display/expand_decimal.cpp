@@ -25,15 +25,15 @@ int power_of_ten_exponent(UInt64 den) {
     return den == 1 ? k : -1;
 }
 
-// The smallest n with 10^n = 1 (mod d), or the cap when that is larger.
-int period_length(UInt64 d) {
+// The smallest n with 10^n = 1 (mod d), or the cap when that is larger; whether it was found.
+std::pair<int, bool> period_length(UInt64 d) {
     UInt64 x = 0;
     int n = 0;
     do {
         ++n;
         x = (x * 10 + 9) % d;
     } while (x != 0 && n < kPeriodCap);
-    return n;
+    return {n, x == 0};
 }
 
 // The smallest m for which p divides y * 10^m (p is a product of powers of 2 and 5).
@@ -88,23 +88,36 @@ Ratio simplest_between(Ratio lo, Ratio hi) {
     return {whole * y.num + y.den, y.num};
 }
 
-// 0.P{R} as the fraction whose expansion ExpandDecimal writes exactly so, if there is one.
-std::optional<Fraction> recurring_fraction(std::string_view pre, std::string_view block) {
-    if (!all_digits(pre) || block.empty() || !all_digits(block)) return std::nullopt;
+// The fraction below 1 that ExpandDecimal writes as 0.P{R}, the whole period in the braces,
+// or as 0.P when R is empty and P ends in a digit other than 0, if there is one.
+std::optional<Fraction> fraction_written_as(std::string_view pre, std::string_view block) {
+    if (!all_digits(pre) || !all_digits(block)) return std::nullopt;
+    const bool terminating = block.empty();
+    if (terminating && pre.empty()) return Fraction{0, 1};
     Int128 probe, scale{1};
     for (std::size_t i = 0; i < static_cast<std::size_t>(kRecurringProbeDigits); ++i) {
-        const char c = i < pre.size() ? pre[i] : block[(i - pre.size()) % block.size()];
+        const char c = i < pre.size() ? pre[i]
+                       : terminating  ? '0'
+                                      : block[(i - pre.size()) % block.size()];
         probe = probe * Int128{10} + Int128{c - '0'};
         scale = scale * Int128{10};
     }
-    const Ratio f = simplest_between({probe, scale}, {probe + Int128{1}, scale});
+    // The value lies strictly between probe and probe + 1 (over the scale), unless it is a
+    // terminating decimal of no more places than the probe: then it is the probe itself.
+    const Int128 one{1}, two{2};
+    const bool exact = terminating && pre.size() <= static_cast<std::size_t>(kRecurringProbeDigits);
+    const Ratio f =
+        exact ? simplest_between({two * probe - one, two * scale}, {two * probe + one, two * scale})
+              : simplest_between({probe, scale}, {probe + one, scale});
     if (!fits(f.num) || !fits(f.den) || f.den > Int128{Int64{kTooLargeDenominator}})
         return std::nullopt;
-    const Fraction exact{static_cast<Int64>(f.num), static_cast<Int64>(f.den)};
+    const Fraction candidate{static_cast<Int64>(f.num), static_cast<Int64>(f.den)};
     std::string shown = "0.";
-    shown.append(pre).append(1, '{').append(block).append(1, '}');
-    if (ExpandDecimal(exact).text != shown) return std::nullopt;
-    return exact;
+    shown.append(pre);
+    if (!terminating) shown.append(1, '{').append(block).append(1, '}');
+    const DecimalText written = ExpandDecimal(candidate);
+    if (written.text != shown || !written.whole_period) return std::nullopt;
+    return candidate;
 }
 
 // n written as whole + part, its value over the part's denominator, if that fits.
@@ -114,6 +127,10 @@ std::optional<WrittenNumber> with_whole(WrittenNumber n, Int64 whole, Fraction p
     n.value = {static_cast<Int64>(num), part.den};
     n.rep = rep;
     return n;
+}
+
+bool leading_zero(std::string_view digits) {
+    return digits.size() > 1 && digits.front() == '0';
 }
 
 std::optional<WrittenNumber> read_fraction(std::string_view t, WrittenNumber n) {
@@ -129,7 +146,10 @@ std::optional<WrittenNumber> read_fraction(std::string_view t, WrittenNumber n) 
     const auto den = read_digits(t.substr(bar + 1));
     if (!num || !den || *den == 0) return std::nullopt;
     if (whole) {
-        if (*num >= *den) return std::nullopt;  // a mixed number's fraction is proper
+        // A mixed number's fraction is proper, and written without leading zeros: "1 000/3"
+        // is more likely a thousand thirds than one and no thirds.
+        if (*num >= *den || leading_zero(t.substr(0, bar)) || leading_zero(t.substr(bar + 1)))
+            return std::nullopt;
         return with_whole(n, *whole, {*num, *den}, REP_MIXED);
     }
     n.value = {*num, *den};
@@ -137,14 +157,20 @@ std::optional<WrittenNumber> read_fraction(std::string_view t, WrittenNumber n) 
     return n;
 }
 
+// The digits before a point, none standing for 0 (".5").
+std::optional<Int64> read_whole(std::string_view digits) {
+    return digits.empty() ? Int64{0} : read_digits(digits);
+}
+
 std::optional<WrittenNumber> read_recurring(std::string_view t, WrittenNumber n) {
     const std::size_t point = t.find('.');
     const std::size_t open = t.find('{');
     if (point > open || !t.ends_with('}') || t.find('}') != t.size() - 1) return std::nullopt;
-    const auto whole = read_digits(t.substr(0, point));
-    const auto part = recurring_fraction(t.substr(point + 1, open - point - 1),
-                                         t.substr(open + 1, t.size() - open - 2));
-    if (!whole || !part) return std::nullopt;
+    const std::string_view block = t.substr(open + 1, t.size() - open - 2);
+    const auto whole = read_whole(t.substr(0, point));
+    if (!whole || block.empty()) return std::nullopt;
+    const auto part = fraction_written_as(t.substr(point + 1, open - point - 1), block);
+    if (!part) return std::nullopt;
     return with_whole(n, *whole, *part, REP_DECIMAL);
 }
 
@@ -154,20 +180,25 @@ std::optional<WrittenNumber> read_terminating(std::string_view t, WrittenNumber 
     const std::string_view places = t.substr(point + 1);
     if (!all_digits(whole) || !all_digits(places) || (whole.empty() && places.empty()))
         return std::nullopt;
-    const auto digits = read_digits(std::string(whole).append(places));
+    n.rep = REP_DECIMAL;
     Int128 den{1};
     for (std::size_t i = 0; i < places.size() && fits(den); ++i)
         den = den * Int128{10};
-    if (!digits || !fits(den)) return std::nullopt;
-    n.value = {*digits, static_cast<Int64>(den)};
-    n.rep = REP_DECIMAL;
-    n.places = static_cast<int>(places.size());
-    return n;
+    if (const auto digits = read_digits(std::string(whole).append(places)); digits && fits(den)) {
+        n.value = {*digits, static_cast<Int64>(den)};
+        n.places = static_cast<int>(places.size());
+        return n;
+    }
+    // Too long for 64 bits as written: the value in lowest terms, if that fits.
+    const auto whole_value = read_whole(whole);
+    const auto part = fraction_written_as(places.substr(0, places.find_last_not_of('0') + 1), {});
+    if (!whole_value || !part) return std::nullopt;
+    return with_whole(n, *whole_value, *part, REP_DECIMAL);
 }
 
-}  // namespace
-
-std::string_view ExpandDecimal(Fraction f, std::string& t) {
+// Writes the expansion into t; whole_period is cleared where the block is cut at the cap.
+std::string_view expand(Fraction f, std::string& t, bool& whole_period) {
+    whole_period = true;
     const UInt64 den = magnitude(f.den);
     // A zero denominator never reaches here; should one, it is refused like a huge one.
     if (den == 0 || den > kTooLargeDenominator) {
@@ -193,7 +224,8 @@ std::string_view ExpandDecimal(Fraction f, std::string& t) {
             r = append_digits(t, r, den, 1);
         return kKindTerminating;
     }
-    const int n = period_length(d);
+    const auto [n, found] = period_length(d);
+    whole_period = found;
     const int m = pre_period_length(rem, p);
     const UInt64 r = append_digits(t, rem, den, m);
     t.push_back('{');
@@ -202,9 +234,16 @@ std::string_view ExpandDecimal(Fraction f, std::string& t) {
     return kKindRecurring;
 }
 
+}  // namespace
+
+std::string_view ExpandDecimal(Fraction f, std::string& t) {
+    bool whole_period = true;
+    return expand(f, t, whole_period);
+}
+
 DecimalText ExpandDecimal(Fraction f) {
     DecimalText out;
-    out.kind = ExpandDecimal(f, out.text);
+    out.kind = expand(f, out.text, out.whole_period);
     return out;
 }
 

@@ -23,6 +23,9 @@ inline constexpr int kPeriodCap = 101;
 struct DecimalText {
     std::string text;
     std::string_view kind;
+    // False when the braces hold the first kPeriodCap digits of a longer period: a text
+    // that, read as written, is another number.
+    bool whole_period = true;
 };
 
 // den may be negative, and the fraction need not be reduced.
@@ -35,15 +38,19 @@ struct WrittenNumber {
     bool negative = false;  // written with a leading minus
     Fraction value;         // the magnitude as written: 1.50 is 150/100, 2 1/3 is 7/3
     Rep rep = REP_INTEGER;  // INTEGER, FRACTION, MIXED or DECIMAL
-    int places = -1;        // a terminating decimal's digits after the point; -1 for others
+    // A terminating decimal's digits after the point; -1 for the others, and for one whose
+    // digits over a power of ten pass 64 bits: its value is then in lowest terms.
+    int places = -1;
 };
 
 // The inverse of the writing above and of the forms the display's value is written out in:
-// "1234567", "1.50", ".5", "5/6", "2 1/3" (spaces between the parts), "0.8{3}", each with
-// an optional leading minus, ASCII digits only. A recurring decimal reads as the fraction in
-// lowest terms whose expansion ExpandDecimal writes exactly so (0.8{3} is 5/6). None for
-// any other text, a zero denominator, a mixed number whose fraction is not proper, and a
-// value whose numerator or denominator passes 2^63 - 1.
+// "1234567", "1.50", ".5", "5/6", "2 1/3" (spaces between the parts), "0.8{3}", ".8{3}",
+// each with an optional leading minus, ASCII digits only. A recurring decimal reads as the
+// fraction in lowest terms whose expansion ExpandDecimal writes exactly so, its whole period
+// in the braces (0.8{3} is 5/6); so does a terminating one too long for 64 bits as written
+// (0.00000095367431640625 is 1/1048576). None for any other text, a zero denominator, a
+// mixed number whose fraction is not proper or has a part with a leading zero, and a value
+// whose numerator or denominator passes 2^63 - 1.
 std::optional<WrittenNumber> ReadNumber(std::string_view text);
 
 }  // namespace tomaro

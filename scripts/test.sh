@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up, builds, and runs every test: once optimised, once under
 # AddressSanitizer and UndefinedBehaviorSanitizer, where any report fails the run; then
-# fuzzes tomaro-cli's input for a minute (clang, libFuzzer), where any finding fails it.
+# fuzzes tomaro-cli's input for a minute and the paste parser for half a minute (clang,
+# libFuzzer), where any finding fails it.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -21,14 +22,18 @@ ctest --test-dir build/release --output-on-failure -j"$jobs"
 echo "== Tests, sanitizer build (the Debian package is built once, above)"
 ctest --test-dir build/sanitize --output-on-failure -j"$jobs" -E '^debian_package$'
 
-echo "== Fuzzing tomaro-cli's input for 60 s (clang, libFuzzer, ASan and UBSan)"
+echo "== Fuzzing tomaro-cli's input for 60 s and the paste parser for 30 s (clang, libFuzzer, ASan and UBSan)"
 cmake -S . -B build/fuzz -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOMARO_SANITIZE=ON -DTOMARO_FUZZ=ON -DTOMARO_WINDOW=OFF \
     -DTOMARO_BENCHMARKS=OFF -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link
-cmake --build build/fuzz -j"$jobs" --target tomaro-cli-fuzz
+cmake --build build/fuzz -j"$jobs" --target tomaro-cli-fuzz tomaro-paste-fuzz
 # The fuzzer adds what it finds to its corpus: a copy, so that the repository stays as it is.
 corpus=$(mktemp -d)
-trap 'rm -rf "$corpus"' EXIT
+paste_corpus=$(mktemp -d)
+trap 'rm -rf "$corpus" "$paste_corpus"' EXIT
 cp tests/fuzz/corpus/* "$corpus"
+cp tests/fuzz/paste_corpus/* "$paste_corpus"
 build/fuzz/tests/fuzz/tomaro-cli-fuzz -max_total_time=60 -timeout=10 -max_len=16384 \
     -close_fd_mask=3 -print_final_stats=1 -artifact_prefix=build/fuzz/ "$corpus"
+build/fuzz/tests/fuzz/tomaro-paste-fuzz -max_total_time=30 -timeout=10 -max_len=4096 \
+    -print_final_stats=1 -artifact_prefix=build/fuzz/paste- "$paste_corpus"

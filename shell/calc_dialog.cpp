@@ -69,7 +69,8 @@ bool CCalcDlg::OnInitDialog(platform::DialogWindow& window) {
 void CCalcDlg::MeasureDisplay() {
     const auto dc = window_->GetDeviceContext(IDC_DISPLAY);
     const platform::Size x = dc->TextExtent("X");
-    SetDisplayMetrics(model_, dc->ClientRect(), x.cx, x.cy);
+    SetDisplayMetrics(model_, dc->ClientRect(), x.cx, x.cy,
+                      [&](std::string_view text) { return dc->TextExtent(text).cx; });
 }
 
 bool CCalcDlg::OnCommand(int id) {

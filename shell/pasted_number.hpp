@@ -24,11 +24,16 @@ struct KeyedNumber {
 };
 
 // Plain text: an integer, a decimal (trailing zeros kept), "a/b", "w a/b" (entered as its
-// improper fraction), a recurring decimal as the display writes it ("0.8{3}", entered as its
-// exact fraction), each with an optional leading minus. Surrounding spaces are ignored;
-// full-width digits, "．", "／" and "－" count as their ASCII forms; "," or "'" may separate
-// groups of three digits left of a point. None for anything else, and for a number the keypad
-// cannot enter exactly: more than 18 digits, more than 17 places, a zero denominator.
+// improper fraction), a recurring decimal as the display writes it ("0.8{3}", ".8{3}",
+// entered as its exact fraction), each with an optional leading minus. A decimal with more
+// places or digits than the keypad takes is entered as its fraction in lowest terms.
+// Surrounding spaces and zero-width or direction marks are ignored; full-width digits, "．",
+// "／", "－", the minus sign U+2212 and the ideographic space count as their ASCII forms; a
+// no-break space (U+00A0, U+202F) counts as a space beside a fraction bar; ",", "'", "，"
+// and, without a fraction bar, a no-break space may separate groups of three digits left of
+// a point, the first group neither 0 nor led by one ("0,125" is not 125). None for anything
+// else, and for a number the keypad cannot enter exactly: more than 18 digits, a zero
+// denominator, a fraction whose numerator or denominator passes 18 digits.
 std::optional<KeyedNumber> ParsePastedNumber(std::string_view utf8);
 
 // The commands that key the number into a fresh operand.

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "display/cp932.hpp"
 #include "platform/dialog_rules.hpp"
 
 namespace tomaro::platform::headless {
@@ -24,7 +25,10 @@ public:
 
     Size TextExtent(std::string_view utf8) override {
         window_.Log("extent", control_id_, 0, utf8);
-        return window_.screen_.x_extent;
+        // Every character one cell wide, a pixel wider than "X"; the text ends at its ink.
+        const Size x = window_.screen_.x_extent;
+        const auto cells = static_cast<std::int32_t>(cp932_length(utf8));
+        return {cells == 0 ? 0 : cells * (x.cx + 1) - 1, x.cy};
     }
     Rect ClientRect() override { return window_.screen_.client_rect; }
     void FillWhite(const Rect& r) override { canvas_.FillWhite(r); }

@@ -24,7 +24,9 @@ namespace tomaro::platform::headless {
 // How the host's screen looks to a dialog.
 struct Screen {
     bool has_system_menu = true;
-    Size x_extent{8, 16};             // of "X" in a device context
+    // Of "X" in a device context. Every character of a text takes a cell one pixel wider,
+    // as the CLI's picture and the terminal draw them.
+    Size x_extent{8, 16};
     Rect client_rect{0, 0, 200, 40};  // of every control's device context
     Point client_origin{0, 0};
     bool log_calls = false;  // keep every call of the dialog's logic (tests); off for long runs
@@ -100,6 +102,8 @@ public:
     // How many times the dialog's logic set the clipboard: a host that also hands the text
     // to another clipboard sees each Copy, the same text again included.
     std::uint64_t ClipboardWrites() const { return clipboard_writes_; }
+    // The clipboard's text, unlogged: what another program would paste.
+    const std::string& Clipboard() const { return clipboard_; }
     bool Ended() const { return ended_; }
     int Result() const { return result_; }
 

@@ -129,10 +129,10 @@ private:
 };
 
 const std::vector<std::string> kMembers = {
-    "key",       "entry",     "entryRep",    "acc",     "accRep",     "memory",  "memoryRep",
-    "accShadow", "pendingOp", "resultShown", "locked",  "noticeText", "memText", "readoutText",
-    "kindText",  "opText",    "mainText",    "numText", "denText",    "mainX",   "numX",
-    "denX",      "barLeft",   "barRight",    "layout",  "paint",
+    "key",       "entry",     "entryRep",    "acc",     "accRep",     "memory",    "memoryRep",
+    "accShadow", "pendingOp", "resultShown", "locked",  "noticeText", "memText",   "readoutText",
+    "kindText",  "opText",    "mainText",    "numText", "denText",    "mainX",     "numX",
+    "denX",      "barLeft",   "barRight",    "layout",  "paint",      "clipboard",
 };
 
 TEST(JsonState, IsOneLineOfValidJsonWithTheMembersInOrder) {
@@ -157,7 +157,7 @@ TEST(JsonState, IsOneLineOfValidJsonWithTheMembersInOrder) {
         const Key key{Key::Button, IDC_EQUALS, "\"quoted\\key\"\n"};
         for (const Key* k : {static_cast<const Key*>(nullptr), &key}) {
             std::string out;
-            AppendJsonState(out, k, calc.state(), calc.model(), calc.display());
+            AppendJsonState(out, k, calc.state(), calc.model(), calc.display(), "\"5/6\"\n");
             ASSERT_FALSE(out.empty());
             EXPECT_EQ(out.back(), '\n');
             EXPECT_EQ(out.find('\n'), out.size() - 1);

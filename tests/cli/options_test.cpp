@@ -123,6 +123,8 @@ TEST(CliOptions, BadOptionsAndValuesAreRefusedByName) {
         {{"--keys-from"}, "--keys-from"},
         {{"--keys-from="}, "--keys-from"},
         {{"--keys-from", "a", "--keys-from", "a"}, "--keys-from"},
+        {{"1", "--clipboard"}, "option --clipboard at argument 2 needs a text"},
+        {{"--clipboard=", "--clipboard", "5"}, "--clipboard may be given only once"},
     };
     for (const Refused& row : rows) {
         SCOPED_TRACE(testing::PrintToString(row.args));

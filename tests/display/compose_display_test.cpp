@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -15,10 +16,11 @@ namespace {
 
 using testing::shown;
 
-// Width 200 and "X" 8 pixels wide: the centre is 100 and the character cell 9.
-DisplayModel model_for(std::int32_t width = 200) {
+// Width 200 and "X" 8 pixels wide: the centre is 100 and the character cell 9. Without a
+// font every character is one cell wide.
+DisplayModel model_for(std::int32_t width = 200, const TextWidth& font = nullptr) {
     DisplayModel m;
-    SetDisplayMetrics(m, {0, 0, width, 40}, 8, 16);
+    SetDisplayMetrics(m, {0, 0, width, 40}, 8, 16, font);
     return m;
 }
 
@@ -27,8 +29,9 @@ struct Composed {
     DisplayModel m;
 };
 
-Composed compose(Fraction entry, Rep rep, std::int32_t width = 200) {
-    Composed c{{}, model_for(width)};
+Composed compose(Fraction entry, Rep rep, std::int32_t width = 200,
+                 const TextWidth& font = nullptr) {
+    Composed c{{}, model_for(width, font)};
     c.s.entry = entry;
     c.s.entryRep = rep;
     ComposeDisplay(c.s, c.m);
@@ -79,10 +82,27 @@ TEST(ComposeInteger, RoundsHalfAwayFromZero) {
 struct MarksRow {
     Int64 value;
     std::vector<std::pair<std::size_t, std::int32_t>> marks;  // digit index, x - mainX
+    TextWidth font = nullptr;
 };
 
-// A mark over every third digit from the right, 3 pixels above the main line, placed from
-// the text's length alone; listed from left to right.
+// Fonts as a host measures them, whole pixels for a whole text. Every character a cell of 9
+// with 8 of ink, as the CLI's and the terminal's; digits 7.625 wide, as the window's; a "1"
+// of 4 and a "-" of 6 among digits of 8.
+std::int32_t cells(std::string_view t) {
+    return static_cast<std::int32_t>(t.size()) * 9 - 1;
+}
+std::int32_t window_digits(std::string_view t) {
+    return static_cast<std::int32_t>(std::lround(static_cast<double>(t.size()) * 7.625));
+}
+std::int32_t narrow_one(std::string_view t) {
+    std::int32_t w = 0;
+    for (const char c : t)
+        w += c == '1' ? 4 : c == '-' ? 6 : 8;
+    return w;
+}
+
+// A mark over every third digit from the right, 3 pixels above the main line, over the
+// centre of its digit as drawn (one pixel left); listed from left to right.
 TEST(ComposeInteger, GroupMarks) {
     const std::vector<MarksRow> rows = {
         {0, {}},
@@ -99,9 +119,15 @@ TEST(ComposeInteger, GroupMarks) {
         {123456789012345678, {{3, -50}, {6, -23}, {9, 3}, {12, 30}, {15, 57}}},
         {kInt64Max, {{1, -73}, {4, -46}, {7, -19}, {10, 8}, {13, 35}, {16, 62}}},
         {kInt64Min, {{2, -68}, {5, -41}, {8, -14}, {11, 12}, {14, 39}, {17, 66}}},
+        // Measured, the cell rule all the same.
+        {kInt64Min, {{2, -68}, {5, -41}, {8, -14}, {11, 12}, {14, 39}, {17, 66}}, cells},
+        // Those digits' centres lie at -41.9, -19.1, 3.8, 26.7 and 49.6 from the centre.
+        {123456789012345678, {{3, -42}, {6, -20}, {9, 2}, {12, 25}, {15, 48}}, window_digits},
+        {-1111111, {{2, -6}, {5, 6}}, narrow_one},  // "1"s at 93-97 and 105-109
+        {-9111, {{2, 2}}, narrow_one},              // its "1" at 101-105
     };
     for (const MarksRow& r : rows) {
-        const Composed c = compose({r.value, 1}, REP_INTEGER);
+        const Composed c = compose({r.value, 1}, REP_INTEGER, 200, r.font);
         std::vector<GroupMark> expected;
         for (const auto& [digit, dx] : r.marks)
             expected.push_back({digit, 100 + dx, 9});

@@ -133,11 +133,18 @@ TEST(CalcDialogStartUp, InitialisesInOrderWithOrWithoutASystemMenu) {
             const Items expected_menu =
                 system_menu ? Items{{0, ""}, {16, "このソフトのバージョン情報(&A)..."}} : Items{};
             EXPECT_EQ(w.SystemMenu(), expected_menu);
-            EXPECT_EQ(CallsOf(w, "extent"), (std::vector<testing::Call>{{"extent", 1002, 0, "X"}}));
+            // "X", then the runs that give the advances of an integer's characters.
+            const std::vector<testing::Call> extents = CallsOf(w, "extent");
+            ASSERT_EQ(extents.size(), 1 + 2 * kIntegerCharacters.size());
+            EXPECT_EQ(extents.front(), (testing::Call{"extent", 1002, 0, "X"}));
+            for (const testing::Call& e : extents)
+                EXPECT_EQ(e.id, 1002);
 
             const DisplayModel& m = calc.dialog.model();
             EXPECT_EQ(m.displayRect, kSettings.client_rect);
             EXPECT_EQ(m.charWidth, 8);
+            for (const std::int32_t advance : m.advances)
+                EXPECT_EQ(advance, 8 * kAdvanceRun);  // the headless font: one cell each
             EXPECT_EQ(m.charHeight, 18);
             EXPECT_EQ(m.numY, 0);
             EXPECT_EQ(m.mainY, 13);  // 54 / 4 truncated
@@ -534,6 +541,10 @@ TEST(CalcDialogMenus, CopyThenPasteEntersTheValueTheDisplayShowed) {
         {"1 2 3 4 5 6 7 +", "1234567", "1 2 3 4 5 6 7"},
         {"1 . 5 0", "1.50", "CE 1 . 5 0"},
         {std::string(kLongRecurring), one_97th, "AC 9 7 BAR 1"},
+        // More places than the keypad takes: keyed as the fraction. A period longer than the
+        // display's block: copied as the fraction, never as a block that is another number.
+        {"1 0 4 8 5 7 6 BAR 1 = = =", "0.00000095367431640625", "AC 1 0 4 8 5 7 6 BAR 1"},
+        {"1 0 9 BAR 1 = = =", "1/109", "AC 1 0 9 BAR 1"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keys);

@@ -70,7 +70,8 @@ private slots:
         QTest::newRow("fraction") << "3 BAR 2 + 6 BAR 1 =" << int{REP_FRACTION};
         QTest::newRow("mixed") << "7 BAR 1 6 = =" << int{REP_MIXED};
         QTest::newRow("decimal-two-lines") << "1 / 9 7 = = =" << int{REP_DECIMAL};
-        QTest::newRow("integer-with-marks") << "1 2 3 4 5 6 7" << int{REP_INTEGER};
+        QTest::newRow("integer-with-marks")
+            << "1 2 3 4 5 6 7 8 9 0 1 2 3 4 5 6 7 8" << int{REP_INTEGER};
         QTest::newRow("error") << QString::fromUtf8(kOverflow) << int{REP_ERROR};
     }
     void drawnDisplay() {
@@ -127,13 +128,13 @@ private slots:
             QVERIFY2(lower.left() >= m.denX && lower.left() <= m.denX + 3,
                      qPrintable(QString::number(lower.left())));
         }
-        if (rep == REP_INTEGER) {  // 1'234'567: two marks, whose ink starts above the digits'
+        if (rep == REP_INTEGER) {  // 123'456'789'012'345'678: marks above the digits' ink
             RecordingCanvas canvas;
             tomaro::PaintDisplay(m, canvas);
             std::vector<int> marks;
             for (const PaintOp& op : canvas.ops())
                 if (op.kind == PaintOp::Text && op.text == "'") marks.push_back(op.a);
-            QCOMPARE(marks.size(), std::size_t{2});
+            QCOMPARE(marks.size(), std::size_t{5});
             const auto near_mark = [&](int x) {
                 return std::any_of(marks.begin(), marks.end(),
                                    [x](int mark) { return std::abs(x - mark) <= 2; });
@@ -148,6 +149,27 @@ private slots:
             for (const int mark : marks) {
                 const QRect ink = picture.InkIn(mark - 2, m.mainY - 3, mark + 3, digits_top);
                 QVERIFY2(!ink.isNull(), qPrintable(QStringLiteral("no mark at %1").arg(mark)));
+            }
+            // Each mark over its own digit, the 3k-th from the right: the digits are told
+            // apart by the dark columns of their lower half, which no mark reaches.
+            std::vector<QRect> digits;
+            bool in_digit = false;
+            for (int x = 0; x < picture.width(); ++x) {
+                bool dark = false;
+                for (int y = m.mainY + cy / 2; y < m.mainY + cy; ++y)
+                    dark = dark || picture.Dark(x, y);
+                if (dark && in_digit) digits.back() |= QRect(x, 0, 1, 1);
+                if (dark && !in_digit) digits.emplace_back(x, 0, 1, 1);
+                in_digit = dark;
+            }
+            QCOMPARE(digits.size(), m.mainText.size());
+            for (const GroupMark& mark : m.marks) {
+                const QRect& digit = digits.at(mark.digit);
+                QVERIFY2(mark.x >= digit.left() - 1 && mark.x <= digit.right() + 1,
+                         qPrintable(QStringLiteral("mark at %1, its digit at %2 to %3")
+                                        .arg(mark.x)
+                                        .arg(digit.left())
+                                        .arg(digit.right())));
             }
             QCOMPARE(picture.InkIn(0, 0, picture.width(), m.mainY - 3), QRect());
         }
