@@ -2,7 +2,7 @@
 # Builds the benchmarks in Release (no sanitizers) and runs them all: the in-process
 # benchmarks (median of 5 repetitions), then tomaro-cli replaying 100,000 keys and playing
 # 100 MB inputs (a digit run, short tokens, standard input) for speed and peak memory, the
-# window under Xvfb and tomaro-tui in tmux.
+# window under Xvfb, tomaro-tui in tmux, and the run command's start in a terminal.
 #
 #   bench/run_benchmarks.sh [BUILD_DIR] [-- BENCHMARK_OPTION...]
 #
@@ -33,4 +33,5 @@ xvfb-run -a -s "-screen 0 1024x768x24" /usr/bin/python3 "${here}/window_bench.py
 echo
 echo "tomaro-tui in tmux (80 x 24):"
 cmake --build "$build_dir" -j2 --target tomaro-tui >/dev/null
-/usr/bin/python3 "${here}/tui_bench.py" "${build_dir}/platform/terminal/tomaro-tui" 15 200
+/usr/bin/python3 "${here}/tui_bench.py" "${build_dir}/platform/terminal/tomaro-tui" 15 200 \
+    "${source_dir}/scripts/run.sh"

@@ -60,8 +60,10 @@ public:
     virtual void SetAccessibleDescription(int id, std::string_view utf8) = 0;
     // Has screen readers say a text now, wherever the focus is (a new value, a notice, an
     // error). It stays to be read until the next one; an empty text takes it back, so that
-    // nothing stale is left to read.
-    virtual void Announce(std::string_view utf8) = 0;
+    // nothing stale is left to read. An alert tells of something the user did that failed or
+    // stopped the keypad (a notice, the lock): a host that has a way to mark it (the terminal's
+    // bell) uses it.
+    virtual void Announce(std::string_view utf8, bool alert) = 0;
 
     // The system clipboard as plain text: empty when it holds no text.
     virtual std::string ClipboardText() = 0;

@@ -3,9 +3,11 @@
 # recommends (Wine's would bring the 32-bit Wine and a desktop's worth of libraries).
 set -euo pipefail
 
+# One query for them all ("installed tmux not-installed xclip ..."; unknown ones are left out).
+installed=" $(dpkg-query -W -f='${db:Status-Status} ${Package} ' "$@" 2>/dev/null || true) "
 missing=()
 for p in "$@"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+    [[ $installed == *" installed $p "* ]] || missing+=("$p")
 done
 [ ${#missing[@]} -eq 0 ] && exit 0
 

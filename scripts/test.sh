@@ -8,7 +8,9 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 jobs=$(nproc)
 
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release
+# Every option named: scripts/run.sh may have configured build/release for one host alone.
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DTOMARO_WINDOW=ON -DTOMARO_TERMINAL=ON \
+    -DTOMARO_TESTS=ON -DTOMARO_BENCHMARKS=ON
 cmake --build build/release -j"$jobs"
 cmake -S . -B build/sanitize -DCMAKE_BUILD_TYPE=Debug -DTOMARO_SANITIZE=ON -DTOMARO_BENCHMARKS=OFF
 cmake --build build/sanitize -j"$jobs"

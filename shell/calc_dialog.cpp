@@ -199,14 +199,15 @@ void CCalcDlg::TellScreenReaders() {
         text += sentence;
     };
     if (std::exchange(value_pending_, false)) say(spoken_);
-    if (std::exchange(lock_pending_, false)) say(kSpokenKeypadLocked);
+    const bool lock = std::exchange(lock_pending_, false);
+    if (lock) say(kSpokenKeypadLocked);
     const bool notice = std::exchange(notice_pending_, false);
     if (notice) say(state_.noticeText);
     if (!text.empty()) {
-        window_->Announce(text);
+        window_->Announce(text, notice || lock);
         notice_said_ = notice;
     } else if (notice_said_ && state_.noticeText.empty()) {
-        window_->Announce("");
+        window_->Announce("", false);
         notice_said_ = false;
     }
 }

@@ -215,9 +215,10 @@ void HeadlessWindow::SetAccessibleDescription(int id, std::string_view utf8) {
     Log("description", id, 0, utf8);
 }
 
-void HeadlessWindow::Announce(std::string_view utf8) {
-    Log("announce", 0, 0, utf8);
+void HeadlessWindow::Announce(std::string_view utf8, bool alert) {
+    Log("announce", 0, alert ? 1 : 0, utf8);
     announced_.assign(utf8);
+    alerts_ += alert ? 1 : 0;
 }
 
 std::string HeadlessWindow::ClipboardText() {
@@ -228,6 +229,7 @@ std::string HeadlessWindow::ClipboardText() {
 void HeadlessWindow::SetClipboardText(std::string_view utf8) {
     Log("copy", 0, 0, utf8);
     clipboard_.assign(utf8);
+    ++clipboard_writes_;
 }
 
 void HeadlessWindow::SetTimer(int timer_id, int milliseconds) {

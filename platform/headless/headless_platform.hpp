@@ -91,6 +91,7 @@ public:
     // and descriptions are only logged.
     const std::string& AccessibleText(int id) const;
     const std::string& Announced() const { return announced_; }
+    int Alerts() const { return alerts_; }  // how many announcements were alerts
     int Focus() const { return focus_; }
     bool TimerRunning(int timer_id) const;
     // Milliseconds until the next timer is due, if any runs: how long a host that runs the
@@ -100,6 +101,9 @@ public:
     std::span<const PaintOp> LastDrawing(int control) const;
     const std::vector<std::pair<int, std::string>>& SystemMenu() const { return system_menu_; }
     const std::vector<Popup>& Popups() const { return popups_; }
+    // How many times the dialog's logic set the clipboard: a host that also hands the text
+    // to another clipboard sees each Copy, the same text again included.
+    std::uint64_t ClipboardWrites() const { return clipboard_writes_; }
     // The clipboard's text, unlogged: what another program would paste.
     const std::string& Clipboard() const { return clipboard_; }
     bool Ended() const { return ended_; }
@@ -117,7 +121,7 @@ public:
     void SetInputLimit(int id, int limit) override;
     void SetAccessibleText(int id, std::string_view utf8) override;
     void SetAccessibleDescription(int id, std::string_view utf8) override;
-    void Announce(std::string_view utf8) override;
+    void Announce(std::string_view utf8, bool alert) override;
     std::string ClipboardText() override;
     void SetClipboardText(std::string_view utf8) override;
     void SetTimer(int timer_id, int milliseconds) override;
@@ -169,10 +173,12 @@ private:
     bool fields_changed_ = false;  // a field's text was set since the fields last painted
     int focus_ = 0;
     std::string announced_;
+    int alerts_ = 0;
     std::vector<Timer> timers_;
     std::int64_t now_ = 0;  // milliseconds since the window opened
     std::vector<std::pair<int, std::string>> system_menu_;
     std::vector<Popup> popups_;
+    std::uint64_t clipboard_writes_ = 0;
     bool minimised_ = false;
     bool ended_ = false;
     int result_ = 0;

@@ -276,7 +276,7 @@ void QtDialogWindow::SetAccessibleDescription(int id, std::string_view utf8) {
 
 // Qt 6.4 has no announcement event, and Orca passes over changes of objects other than the
 // focused one, but it says a notification whenever one appears: its name, what is said.
-void QtDialogWindow::Announce(std::string_view utf8) {
+void QtDialogWindow::Announce(std::string_view utf8, bool /*alert*/) {
     if (!announcer_) {
         announcer_ = new Announcer(this);
         announcer_->setGeometry(0, 0, 0, 0);

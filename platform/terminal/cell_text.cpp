@@ -1,18 +1,12 @@
 #include "platform/terminal/cell_text.hpp"
 
+#include <array>
+
 #include "display/cp932.hpp"
+#include "platform/terminal/terminal_text.hpp"
 
 namespace tomaro::platform::terminal {
 namespace {
-
-wchar_t Decode(std::string_view c) {
-    const auto lead = static_cast<unsigned char>(c[0]);
-    if (c.size() == 1) return lead < 0x80 ? static_cast<wchar_t>(lead) : L'?';
-    std::uint32_t value = lead & (0x7Fu >> c.size());
-    for (std::size_t i = 1; i < c.size(); ++i)
-        value = (value << 6) | (static_cast<unsigned char>(c[i]) & 0x3Fu);
-    return static_cast<wchar_t>(value);
-}
 
 // Calls use(character, its cells) for each character of the text.
 template <typename Use>
@@ -27,10 +21,11 @@ void ForEachCharacter(std::string_view utf8, Use use) {
 }  // namespace
 
 int CellsOf(std::string_view utf8) {
-    return static_cast<int>(cp932_length(utf8));
+    return static_cast<int>(cp932_length(ShowableText(utf8)));
 }
 
-ShownText WithoutMnemonics(std::string_view utf8) {
+ShownText WithoutMnemonics(std::string_view text) {
+    const std::string utf8 = ShowableText(text);
     ShownText shown;
     for (std::size_t i = 0; i < utf8.size(); ++i) {
         if (utf8[i] == '&' && i + 1 < utf8.size()) {
@@ -45,11 +40,11 @@ ShownText WithoutMnemonics(std::string_view utf8) {
     return shown;
 }
 
-void PutText(WINDOW* w, int row, int col, std::string_view utf8, int left, int right,
+void PutText(WINDOW* w, int row, int col, std::string_view text, int left, int right,
              attr_t attrs) {
-    ForEachCharacter(utf8, [&](std::string_view c, int cells) {
+    ForEachCharacter(ShowableText(text), [&](std::string_view c, int cells) {
         if (col >= left && col + cells <= right) {
-            const wchar_t wide[2] = {Decode(c), L'\0'};
+            const wchar_t wide[2] = {static_cast<wchar_t>(FirstUtf8Char(c).value), L'\0'};
             cchar_t glyph;
             setcchar(&glyph, wide, attrs, 0, nullptr);
             mvwadd_wch(w, row, col, &glyph);
@@ -65,6 +60,26 @@ const cchar_t* BlankCell() {
         return c;
     }();
     return &blank;
+}
+
+const cchar_t* LineCell(Line line) {
+    // In the order of Line.
+    static const auto ascii = [] {
+        constexpr std::wstring_view kCharacters = L"-|++++++.:";
+        std::array<cchar_t, kCharacters.size()> cells{};
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            const wchar_t c[2] = {kCharacters[i], L'\0'};
+            setcchar(&cells[i], c, A_NORMAL, 0, nullptr);
+        }
+        return cells;
+    }();
+    const auto i = static_cast<std::size_t>(line);
+    if (LinesInAscii()) return &ascii[i];
+    // In the order of Line; curses fills these in when the screen starts.
+    const cchar_t* const drawn[] = {WACS_HLINE,    WACS_VLINE,    WACS_ULCORNER, WACS_URCORNER,
+                                    WACS_LLCORNER, WACS_LRCORNER, WACS_LTEE,     WACS_RTEE,
+                                    WACS_BULLET,   WACS_BULLET};
+    return drawn[i];
 }
 
 void PutRun(WINDOW* w, int row, int col, int count, const cchar_t* glyph, attr_t attrs) {

@@ -42,14 +42,20 @@ int main(int argc, char* argv[]) {
             stderr);
         return 1;
     }
+    bool terminal_gone = false;
     try {
         tomaro::platform::terminal::TerminalSession session;
-        tomaro::platform::terminal::TerminalPlatform platform;
+        tomaro::platform::terminal::TerminalPlatform platform(session);
         tomaro::CCalcApp().InitInstance(platform);  // returns when the dialog has ended
+        terminal_gone = platform.InputEnded();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "tomaro-tui: %s\n", e.what());
         return 1;
     }
     tomaro::platform::terminal::TerminalSession::RaisePendingSignal();
+    if (terminal_gone) {
+        std::fputs("tomaro-tui: the terminal is gone (its input ended or failed)\n", stderr);
+        return 1;
+    }
     return 0;
 }

@@ -22,7 +22,7 @@ CellRect Placement::Place(const ControlTemplate& c) const {
 
 ScreenSize MinimumSize(const DialogTemplate& t) {
     const CellRect natural = ToCells(t.rect);
-    return {natural.cols + kSides, natural.rows + kCaptionRows};
+    return {natural.cols + kSides, natural.rows};
 }
 
 Placement PlaceDialog(const DialogTemplate& t, ScreenSize screen) {
@@ -34,11 +34,16 @@ Placement PlaceDialog(const DialogTemplate& t, ScreenSize screen) {
         cols = screen.cols - kSides;
     }
     const int rows = natural.rows;
+    // The first spare row takes the caption, the second the bottom edge.
+    const int spare = screen.rows - rows;
+    p.caption = spare >= kCaptionRows;
+    p.bottom_edge = spare >= kCaptionRows + 1;
+    const int caption_rows = p.caption ? kCaptionRows : 0;
+    const int box_rows = caption_rows + rows + (p.bottom_edge ? 1 : 0);
     const int col = std::max(0, (screen.cols - cols - kSides) / 2);
-    const int row = std::max(0, (screen.rows - rows - kCaptionRows - 1) / 2);
-    p.bottom_edge = row + kCaptionRows + rows < screen.rows;
-    p.box = {col, row, cols + kSides, kCaptionRows + rows + (p.bottom_edge ? 1 : 0)};
-    p.client = {col + 1, row + kCaptionRows, cols, rows};
+    const int row = std::max(0, (screen.rows - box_rows) / 2);
+    p.box = {col, row, cols + kSides, box_rows};
+    p.client = {col + 1, row + caption_rows, cols, rows};
     return p;
 }
 

@@ -1,6 +1,7 @@
-// Where dialogs and menus stand on the terminal. A dialog is a box: its caption on the top
-// row, one column of frame each side, and a bottom edge where the terminal has a row for it;
-// it is centred. Screen points (as menus and the dialog's logic see them) count in the
+// Where dialogs and menus stand on the terminal. A dialog is a box: one column of frame each
+// side, its caption on the top row and a bottom edge where the terminal has rows for them
+// (the calculator fits 80 x 23, what tmux leaves of 80 x 24 under its status line, without
+// either); it is centred. Screen points (as menus and the dialog's logic see them) count in the
 // display's pixels from the top-left corner of the first dialog's box, so they stay valid
 // when a resize moves it.
 #pragma once
@@ -19,9 +20,10 @@ struct ScreenSize {
 };
 
 struct Placement {
-    CellRect box;     // frame, caption and (when shown) bottom edge included
+    CellRect box;     // frame, caption and bottom edge (when shown) included
     CellRect client;  // the template's area
     Squeeze squeeze;  // how its columns are narrowed to fit (the About box at 80 columns)
+    bool caption = false;
     bool bottom_edge = false;
 
     // A control's cells on the screen.

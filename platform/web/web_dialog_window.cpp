@@ -239,7 +239,7 @@ void WebDialogWindow::SetAccessibleDescription(int id, std::string_view utf8) {
     page::SetAccessibleDescription(id_, id, utf8);
 }
 
-void WebDialogWindow::Announce(std::string_view utf8) {
+void WebDialogWindow::Announce(std::string_view utf8, bool /*alert*/) {
     page::Announce(utf8);
 }
 

@@ -327,7 +327,7 @@ void Win32DialogWindow::SetAccessibleDescription(int id, std::string_view utf8) 
 
 // Without UI Automation's notifications, an invisible static control takes the text as its
 // name: an alert and an assertive live region, whose events screen readers announce.
-void Win32DialogWindow::Announce(std::string_view utf8) {
+void Win32DialogWindow::Announce(std::string_view utf8, bool /*alert*/) {
     const std::wstring text = Widen(utf8);
     if (RaiseNotification(hwnd_, text)) return;
     HWND announcer = Announcer();

@@ -378,7 +378,8 @@ TEST(CalcDialogNotice, ClearingTheEntryEndsTheNotice) {
 }
 
 // Screen readers are told each new value as it is said, the lock with the error display, and
-// the notice; a notice that ends is taken back, a repaint of the same value says nothing.
+// the notice (these two as alerts, "!"); a notice that ends is taken back, a repaint of the
+// same value says nothing.
 TEST(CalcDialogNotice, ScreenReadersHearEachNewValueTheLockAndTheNotice) {
     struct Case {
         std::string_view before, keys;  // what is said after `before`
@@ -392,12 +393,12 @@ TEST(CalcDialogNotice, ScreenReadersHearEachNewValueTheLockAndTheNotice) {
          false,
          {"3", "3分の0", "3分の2", "6", "6分の0", "6分の1", "6分の5", "0と6分の5"}},
         {"", "1 + =", false, {"1", "2"}},
-        {"", "5 / 0 =", true, {"5", "0", std::string(kNoticeDivideByZero), "5"}},
-        {"", "0 . INV", true, {"0.", std::string(kNoticeZeroDenominator), ""}},
+        {"", "5 / 0 =", true, {"5", "0", "!" + std::string(kNoticeDivideByZero), "5"}},
+        {"", "0 . INV", true, {"0.", "!" + std::string(kNoticeZeroDenominator), ""}},
         {"9 9 9 9 9 9 9 9 9 9",
          "* =",  // squared: an overflow
          false,
-         {"エラー、1分の99999999980000002048。" + std::string(kSpokenKeypadLocked)}},
+         {"!エラー、1分の99999999980000002048。" + std::string(kSpokenKeypadLocked)}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.keys);
@@ -409,7 +410,7 @@ TEST(CalcDialogNotice, ScreenReadersHearEachNewValueTheLockAndTheNotice) {
             if (c.expire) w.ExpireTimer(IDT_NOTICE);
             std::vector<std::string> said;
             for (const testing::Call& call : CallsOf(w, "announce", mark))
-                said.push_back(call.text);
+                said.push_back((call.value != 0 ? "!" : "") + call.text);
             EXPECT_EQ(said, c.said);
         });
     }

@@ -39,7 +39,24 @@ TEST(CellRule, CalculatorControls) {
     EXPECT_EQ(sizes, (std::set<std::pair<int, int>>{{10, 3}}));
     const ScreenSize needed = MinimumSize(t);
     EXPECT_EQ(needed.cols, 80);
-    EXPECT_EQ(needed.rows, 24);
+    EXPECT_EQ(needed.rows, 23);  // what tmux leaves of 80 x 24 under its status line
+}
+
+// Spare rows go to the caption first, then to the bottom edge.
+TEST(CellRule, CaptionAndBottomEdgeTakeSpareRows) {
+    struct Row {
+        int rows;
+        bool caption, bottom_edge;
+        int client_row;
+    } const rows[] = {
+        {23, false, false, 0}, {24, true, false, 1}, {25, true, true, 1}, {30, true, true, 3}};
+    for (const Row& row : rows) {
+        const Placement p = PlaceDialog(CalcDialogTemplate(), {80, row.rows});
+        EXPECT_EQ(p.caption, row.caption) << row.rows;
+        EXPECT_EQ(p.bottom_edge, row.bottom_edge) << row.rows;
+        EXPECT_EQ(p.client.row, row.client_row) << row.rows;
+        EXPECT_LE(p.box.row + p.box.rows, row.rows) << row.rows;
+    }
 }
 
 TEST(CellRule, DisplayLinesFallOnDistinctRows) {

@@ -1,8 +1,13 @@
-// Every character and key the terminal host knows, as the key map's virtual-key codes.
+// Every character, key and sequence the terminal host knows, as the key map's virtual-key codes.
 #include "platform/terminal/terminal_keys.hpp"
 
 #include <curses.h>
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 #include "platform/virtual_keys.hpp"
 
@@ -50,6 +55,11 @@ TEST(TerminalKeys, Table) {
         {17, false, {KeyAction::Quit}},
         {KEY_F(22), true, {KeyAction::ContextMenu}},
         {MenuKeyCode(), true, {KeyAction::ContextMenu}},
+        {PasteStartCode(), true, {KeyAction::PasteStart}},
+        {PasteEndCode(), true, {}},  // an end without a start
+        {VirtualKeyCode(vk::Numpad(7)), true, key(vk::Numpad(7))},
+        {22, false, {KeyAction::VirtualKey, vk::Letter('V'), vk::kCtrlHeld}},  // Ctrl+V
+        {24, false, {KeyAction::VirtualKey, vk::Letter('X'), vk::kCtrlHeld}},  // its shortcut: none
         {'a', false, {}},
         {' ', false, {}},
         {'\t', false, {}},
@@ -60,6 +70,39 @@ TEST(TerminalKeys, Table) {
     for (const Row& row : rows) {
         const TerminalKey got = TranslateKey(row.code, row.function_key);
         EXPECT_EQ(got, row.key) << row.code << (row.function_key ? " (key code)" : "");
+    }
+}
+
+// The sequences the host adds to a terminal type's description: the keypad's application
+// sequences (whose operators differ on the Linux console, where the VT100 family's are F1 to
+// F4), the forms of Shift+F10, and the paste brackets.
+TEST(TerminalKeys, SequencesOfEachTerminalType) {
+    constexpr auto key = [](int code) { return TerminalKey{KeyAction::VirtualKey, code}; };
+    struct Row {
+        std::string_view term;
+        std::string_view sequence;
+        std::optional<TerminalKey> key;  // nullopt: the description's own meaning stands
+    } const rows[] = {
+        {"xterm-256color", "\033Oq", key(vk::Numpad(1))},
+        {"tmux-256color", "\033Ok", key(vk::kAdd)},
+        {"screen", "\033OM", key(vk::kReturn)},
+        {"linux", "\033Ol", key(vk::kAdd)},
+        {"linux", "\033OQ", key(vk::kDivide)},
+        {"linux", "\033On", key(vk::kDecimal)},
+        {"xterm-256color", "\033OQ", std::nullopt},  // F2
+        {"xterm-256color", "\033Ol", std::nullopt},
+        {"tmux-256color", "\033[21;2~", TerminalKey{KeyAction::ContextMenu}},
+        {"linux", "\033[34~", TerminalKey{KeyAction::ContextMenu}},
+        {"screen", "\033[200~", TerminalKey{KeyAction::PasteStart}},
+        {"xterm-256color", "\033[2;5~",
+         TerminalKey{KeyAction::VirtualKey, vk::kInsert, vk::kCtrlHeld}},
+    };
+    for (const Row& row : rows) {
+        const std::vector<KeySequence> defined = DefinedSequences(row.term);
+        const auto found = std::ranges::find(defined, row.sequence, &KeySequence::sequence);
+        const std::optional<TerminalKey> got =
+            found == defined.end() ? std::nullopt : std::optional(TranslateKey(found->code, true));
+        EXPECT_EQ(got, row.key) << row.term << ' ' << row.sequence.substr(1);
     }
 }
 
