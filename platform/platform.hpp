@@ -117,8 +117,6 @@ public:
     virtual bool OnSysCommand(int /*id*/) { return false; }
     // The dialog needs painting (the controls paint themselves).
     virtual void OnPaint() {}
-    // A static-type control (a read-only field included) is painting.
-    virtual void OnCtlColorStatic() {}
     virtual void OnActivate(bool /*active*/) {}
     virtual void OnTimer(int /*timer_id*/) {}
     // The window moved to a screen of another pixel density and was laid out again: its

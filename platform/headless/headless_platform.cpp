@@ -78,7 +78,6 @@ HeadlessWindow::HeadlessWindow(const DialogTemplate& t, DialogHandler& handler,
             slots_[static_cast<std::size_t>(controls_[i].id - first_id_)] = static_cast<int>(i);
     }
     focus_ = InitDialog(handler_, *this, t, [this](int id) { return IsEnabled(id); });
-    RepaintChangedFields();
 }
 
 HeadlessWindow::~HeadlessWindow() = default;
@@ -93,14 +92,6 @@ const HeadlessWindow::Control* HeadlessWindow::Find(int id) const {
     return const_cast<HeadlessWindow*>(this)->Find(id);
 }
 
-// A read-only field paints through the dialog's colour request. Every request asks the same
-// of the same dialog, so one stands for all the fields whose text was set since they painted.
-void HeadlessWindow::RepaintChangedFields() {
-    if (!fields_changed_ || ended_) return;
-    fields_changed_ = false;
-    handler_.OnCtlColorStatic();
-}
-
 void HeadlessWindow::Click(int id) {
     if (const Control* c = Find(id); c != nullptr && c->button && c->enabled) Command(id);
 }
@@ -108,13 +99,11 @@ void HeadlessWindow::Click(int id) {
 void HeadlessWindow::Command(int id) {
     if (ended_) return;
     SendCommand(handler_, *this, id);
-    RepaintChangedFields();
 }
 
 void HeadlessWindow::KeyDown(int virtual_key, vk::Modifiers held) {
     if (ended_) return;
     SendKeyDown(handler_, *this, virtual_key, held);
-    RepaintChangedFields();
 }
 
 void HeadlessWindow::Fire(Timer& timer) {
@@ -123,7 +112,6 @@ void HeadlessWindow::Fire(Timer& timer) {
     const int id = timer.id;  // the handler may kill the timer, and so this record
     Log("on-timer", id);
     handler_.OnTimer(id);
-    RepaintChangedFields();
 }
 
 void HeadlessWindow::Advance(int milliseconds) {
@@ -196,10 +184,7 @@ void HeadlessWindow::SetFocus(int id) {
 
 void HeadlessWindow::SetControlText(int id, std::string_view utf8) {
     Log("text", id, 0, utf8);
-    if (Control* c = Find(id)) {
-        c->text.assign(utf8);
-        fields_changed_ = fields_changed_ || !c->button;
-    }
+    if (Control* c = Find(id)) c->text.assign(utf8);
 }
 
 void HeadlessWindow::SetInputLimit(int id, int limit) {

@@ -140,7 +140,7 @@ private:
 
     struct Control {
         int id;
-        bool button;  // the rest are static-type: they paint through OnCtlColorStatic
+        bool button;
         std::string text;
         std::string accessible;
         bool enabled = true;
@@ -162,15 +162,13 @@ private:
         if (screen_.log_calls) calls_.emplace_back(op, std::forward<Parts>(parts)...);
     }
     void Fire(Timer& timer);
-    void RepaintChangedFields();
 
     DialogHandler& handler_;
     Screen screen_;
     std::string& clipboard_;
     std::vector<Control> controls_;  // in template order
     int first_id_ = 0;
-    std::vector<int> slots_;       // index in controls_ by id - first_id_, or -1
-    bool fields_changed_ = false;  // a field's text was set since the fields last painted
+    std::vector<int> slots_;  // index in controls_ by id - first_id_, or -1
     int focus_ = 0;
     std::string announced_;
     int alerts_ = 0;

@@ -99,7 +99,6 @@ void QtDialogWindow::CreateControl(const ControlTemplate& c) {
     const QString text = FromUtf8(c.text);
     QWidget* widget = nullptr;
     DisplayWidget* display = nullptr;
-    bool static_type = false;  // paints as a static control: asks the dialog for its colours
 
     switch (c.kind) {
         case ControlKind::PushButton:
@@ -128,7 +127,6 @@ void QtDialogWindow::CreateControl(const ControlTemplate& c) {
             QPalette palette = edit->palette();
             palette.setColor(QPalette::Base, palette.color(QPalette::Window));
             edit->setPalette(palette);
-            static_type = true;
             widget = edit;
             break;
         }
@@ -145,7 +143,6 @@ void QtDialogWindow::CreateControl(const ControlTemplate& c) {
             label->setPixmap(IconOf(c.iconId).pixmap(kIconPixels, kIconPixels));
             place.setSize(QSize(kIconPixels, kIconPixels));  // an icon takes its own size
             widget = label;
-            static_type = true;
             break;
         }
         case ControlKind::Label: {
@@ -154,7 +151,6 @@ void QtDialogWindow::CreateControl(const ControlTemplate& c) {
             label->setText(c.literalAmpersands ? text : WithoutMnemonics(text));
             label->setAlignment(AlignmentOf(c.align) | Qt::AlignTop);
             widget = label;
-            static_type = true;
             break;
         }
     }
@@ -168,7 +164,6 @@ void QtDialogWindow::CreateControl(const ControlTemplate& c) {
     }
     widget->lower();  // the template's first control is the top of the z-order
     if (c.disabled) widget->setEnabled(false);
-    if (static_type) widget->installEventFilter(this);
     if (c.id != kNoId) {
         widget->setProperty("controlId", c.id);
         widget->setObjectName(QString::number(c.id));
@@ -410,13 +405,6 @@ void QtDialogWindow::Centre() {
         std::clamp(y, work.top(), std::max(work.top(), work.bottom() + 1 - outer.height())));
     // The client area's place: Qt takes a move of a window without a frame yet as one.
     setGeometry(QRect(corner + QPoint(frame.left(), frame.top()), size()));
-}
-
-bool QtDialogWindow::eventFilter(QObject* watched, QEvent* event) {
-    // Watched are the static-type controls (a read-only field too, never the display): one
-    // is about to paint, which on Windows is its colour request.
-    if (event->type() == QEvent::Paint) handler_.OnCtlColorStatic();
-    return QDialog::eventFilter(watched, event);
 }
 
 void QtDialogWindow::paintEvent(QPaintEvent* event) {

@@ -121,7 +121,6 @@ void WebDialogWindow::Initialise() {
         return c != nullptr && c->enabled;
     });
     if (first != 0) SetFocus(first);
-    RepaintChangedFields();
 }
 
 WebDialogWindow::Control* WebDialogWindow::Find(int id) {
@@ -159,7 +158,6 @@ void WebDialogWindow::Dispatch(const page::Event& e) {
         case page::EventKind::Restart:
             break;
     }
-    RepaintChangedFields();
 }
 
 void WebDialogWindow::Click(int id) {
@@ -191,12 +189,6 @@ void WebDialogWindow::DefaultKey(int virtual_key) {
     }
 }
 
-void WebDialogWindow::RepaintChangedFields() {
-    if (!fields_changed_ || ended_) return;
-    fields_changed_ = false;
-    handler_.OnCtlColorStatic();
-}
-
 void WebDialogWindow::EnableControl(int id, bool enabled) {
     Control* c = Find(id);
     if (c == nullptr || c->enabled == enabled) return;
@@ -219,7 +211,6 @@ void WebDialogWindow::SetControlText(int id, std::string_view utf8) {
     if (c == nullptr) return;
     c->text.assign(utf8);
     page::SetControlText(id_, id, utf8);
-    fields_changed_ = fields_changed_ || !c->source->IsButton();
 }
 
 // Kept by the page as the field's limit on typing, which a read-only field never gets.

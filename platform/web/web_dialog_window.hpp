@@ -66,16 +66,12 @@ private:
     // What a dialog manager does with a key the handler leaves: Space presses the focused
     // button and Tab moves to the next tab stop.
     void DefaultKey(int virtual_key);
-    // A read-only field whose text changed paints, and so asks for its colours.
-    void RepaintChangedFields();
-    // The change of a control's name is told to screen readers when the event ends.
 
     int id_;
     const DialogTemplate& template_;
     DialogHandler& handler_;
     std::vector<Control> controls_;  // in template order
     double font_pixels_ = 0;
-    bool fields_changed_ = false;
     bool ended_ = false;
     int result_ = 0;
 };

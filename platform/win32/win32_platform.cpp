@@ -129,9 +129,6 @@ INT_PTR CALLBACK Win32Platform::DialogProc(HWND dialog, UINT message, WPARAM wpa
             // A minimised window was painted by the handler; otherwise the dialog's own
             // painting validates it.
             return window.TakePaintedMinimised() ? TRUE : FALSE;
-        case WM_CTLCOLORSTATIC:
-            handler.OnCtlColorStatic();
-            return FALSE;  // the default colours
         case WM_ACTIVATE:
             handler.OnActivate(LOWORD(wparam) != WA_INACTIVE);
             return FALSE;

@@ -426,7 +426,6 @@ TEST(CalcDialogFields, ATextIsSetOnlyWhenItChangesAndLimitsOnce) {
         const std::size_t drawn = w.Drawings().size();
         auto& h = w.handler();
         h.OnPaint();
-        h.OnCtlColorStatic();
         EXPECT_EQ(w.Drawings().size(), drawn);
         h.OnActivate(true);
         h.OnPaint();

@@ -1,5 +1,5 @@
 // The Qt platform layer on its own: dialogs built from the templates, the key filter, the
-// default endings, the paint and colour events, timers, menus and the display's drawing.
+// default endings, the paint events, timers, menus and the display's drawing.
 // A scripted handler stands in for the dialog logic; keys go through the window handle, as
 // the window system delivers them.
 #include <gtest/gtest.h>
@@ -52,7 +52,7 @@ public:
     bool init_result = true;
     bool take_keys = true;           // PreTranslateKeyDown's answer
     std::set<int> handled_commands;  // OnCommand answers true for these
-    std::function<void()> on_paint;  // run inside OnPaint and OnCtlColorStatic
+    std::function<void()> on_paint;  // run inside OnPaint
     DialogWindow* window = nullptr;
 
     std::vector<int> keys;
@@ -60,7 +60,6 @@ public:
     std::vector<Point> menus;
     std::vector<int> timers;
     int paints = 0;
-    int colour_requests = 0;
     int activations = 0;
 
     bool OnInitDialog(DialogWindow& w) override {
@@ -78,10 +77,6 @@ public:
     void OnContextMenu(Point p) override { menus.push_back(p); }
     void OnPaint() override {
         ++paints;
-        if (on_paint) on_paint();
-    }
-    void OnCtlColorStatic() override {
-        ++colour_requests;
         if (on_paint) on_paint();
     }
     void OnActivate(bool active) override { activations += active ? 1 : 0; }
@@ -379,27 +374,8 @@ TEST_F(QtPlatformTest, FocusAndEnablingFollowQtsRules) {
     EXPECT_EQ(QApplication::focusWidget(), dialog->Control(IDC_DIGIT1));
 }
 
-TEST_F(QtPlatformTest, ReadOnlyFieldsAskForColoursTheDisplayAsksForNothing) {
-    ScriptedHandler handler;
-    const auto dialog = Show(CalcDialogTemplate(), handler);
-    QApplication::processEvents();
-    for (const int id : {IDC_READOUT, IDC_KIND, IDC_OPERATOR, IDC_MEMORYINDICATOR}) {
-        SCOPED_TRACE(id);
-        const int before = handler.colour_requests;
-        dialog->Control(id)->repaint();
-        EXPECT_GT(handler.colour_requests, before);
-    }
-    const int paints = handler.paints;
-    const int requests = handler.colour_requests;
-    dialog->Control(IDC_DISPLAY)->repaint();
-    EXPECT_EQ(handler.paints, paints);
-    EXPECT_EQ(handler.colour_requests, requests);
-    dialog->repaint();
-    EXPECT_GT(handler.paints, paints);
-}
-
-// The dialog logic draws the display and sets field texts on every paint and colour
-// request; each text is set only when it changed. The repaints this causes must come to rest.
+// The dialog logic may draw the display and set field texts on every paint; each text is
+// set only when it changed. The repaints this causes must come to rest.
 TEST_F(QtPlatformTest, PaintingTheDisplayFromPaintEventsComesToRest) {
     ScriptedHandler handler;
     std::string readout = "1";
@@ -417,9 +393,9 @@ TEST_F(QtPlatformTest, PaintingTheDisplayFromPaintEventsComesToRest) {
     readout = "22";
     dialog->update();
     QTest::qWait(200);
-    const int paints = handler.paints + handler.colour_requests;
+    const int paints = handler.paints;
     QTest::qWait(300);
-    EXPECT_EQ(handler.paints + handler.colour_requests, paints);
+    EXPECT_EQ(handler.paints, paints);
     EXPECT_EQ(dialog->ControlText(IDC_READOUT), "22");
 }
 

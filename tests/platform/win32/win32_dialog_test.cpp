@@ -74,7 +74,6 @@ public:
     void OnContextMenu(Point screen) override { calc_.OnContextMenu(screen); }
     bool OnSysCommand(int id) override { return calc_.OnSysCommand(id); }
     void OnPaint() override { calc_.OnPaint(); }
-    void OnCtlColorStatic() override { calc_.OnCtlColorStatic(); }
     void OnActivate(bool active) override { calc_.OnActivate(active); }
     void OnDpiChanged() override { calc_.OnDpiChanged(); }
     void OnTimer(int timer_id) override {
