@@ -1,7 +1,7 @@
 // Which keyboard layout the user types on, asked once at start-up.
 #pragma once
 
-#include "platform/qt/virtual_key.hpp"
+#include "platform/layout_keys.hpp"
 
 namespace tomaro::platform::qt {
 

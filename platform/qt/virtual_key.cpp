@@ -2,6 +2,7 @@
 
 #include <Qt>
 
+#include "platform/layout_keys.hpp"
 #include "platform/virtual_keys.hpp"
 
 namespace tomaro::platform::qt {
@@ -12,48 +13,6 @@ constexpr std::uint32_t kMainRowFirst = 10;
 constexpr std::uint32_t kMainRowLast = 19;
 // The Japanese keyboard's "\ _" key beside the right Shift (VK_OEM_102).
 constexpr std::uint32_t kJapaneseRoKey = 97;
-
-// A character whose key differs between the layouts: on the Japanese layout the shifted
-// digits are !"#$%&'() and the punctuation keys sit elsewhere.
-struct SymbolRow {
-    int qt_key;
-    int us;
-    int japanese;
-};
-
-constexpr SymbolRow kSymbols[] = {
-    {Qt::Key_Period, vk::kOemPeriod, vk::kOemPeriod},
-    {Qt::Key_Greater, vk::kOemPeriod, vk::kOemPeriod},
-    {Qt::Key_Comma, vk::kOemComma, vk::kOemComma},
-    {Qt::Key_Less, vk::kOemComma, vk::kOemComma},
-    {Qt::Key_Slash, vk::kOem2, vk::kOem2},
-    {Qt::Key_Question, vk::kOem2, vk::kOem2},
-    {Qt::Key_Minus, vk::kOemMinus, vk::kOemMinus},
-    {Qt::Key_Plus, vk::kOemPlus, vk::kOemPlus},
-    {Qt::Key_Colon, vk::kOem1, vk::kOem1},
-    {Qt::Key_Asterisk, vk::kOem1, vk::kOem1},  // US Shift+8 comes by its keycode, as the digit
-    {Qt::Key_Semicolon, vk::kOem1, vk::kOemPlus},
-    {Qt::Key_Equal, vk::kOemPlus, vk::kOemMinus},
-    {Qt::Key_Underscore, vk::kOemMinus, vk::kOem102},
-    {Qt::Key_BracketLeft, vk::kOem4, vk::kOem4},
-    {Qt::Key_BraceLeft, vk::kOem4, vk::kOem4},
-    {Qt::Key_BracketRight, vk::kOem6, vk::kOem6},
-    {Qt::Key_BraceRight, vk::kOem6, vk::kOem6},
-    {Qt::Key_Bar, vk::kOem5, vk::kOem5},
-    {Qt::Key_QuoteLeft, vk::kOem3, vk::kOem3},
-    {Qt::Key_AsciiTilde, vk::kOem3, vk::kOem7},
-    {Qt::Key_Exclam, vk::Digit(1), vk::Digit(1)},
-    {Qt::Key_At, vk::Digit(2), vk::kOem3},
-    {Qt::Key_QuoteDbl, vk::kOem7, vk::Digit(2)},
-    {Qt::Key_NumberSign, vk::Digit(3), vk::Digit(3)},
-    {Qt::Key_Dollar, vk::Digit(4), vk::Digit(4)},
-    {Qt::Key_Percent, vk::Digit(5), vk::Digit(5)},
-    {Qt::Key_AsciiCircum, vk::Digit(6), vk::kOem7},
-    {Qt::Key_Ampersand, vk::Digit(7), vk::Digit(6)},
-    {Qt::Key_Apostrophe, vk::kOem7, vk::Digit(7)},
-    {Qt::Key_ParenLeft, vk::Digit(9), vk::Digit(8)},
-    {Qt::Key_ParenRight, vk::Digit(0), vk::Digit(9)},
-};
 
 struct KeyRow {
     int qt_key;
@@ -108,21 +67,14 @@ int VirtualKeyOf(int qt_key, bool keypad, std::uint32_t native_scan_code, Keyboa
         return vk::Digit(static_cast<int>(digit));
     }
 
-    if (qt_key >= Qt::Key_A && qt_key <= Qt::Key_Z) return vk::Letter('A') + (qt_key - Qt::Key_A);
-    if (qt_key >= Qt::Key_0 && qt_key <= Qt::Key_9) return vk::Digit(qt_key - Qt::Key_0);
     if (qt_key >= Qt::Key_F1 && qt_key <= Qt::Key_F24)
         return vk::Function(1) + (qt_key - Qt::Key_F1);
 
     for (const KeyRow& row : kNamedKeys)
         if (row.qt_key == qt_key) return row.vk;
 
-    if (qt_key == Qt::Key_Backslash)
-        return layout == KeyboardLayout::Japanese && native_scan_code == kJapaneseRoKey
-                   ? vk::kOem102
-                   : vk::kOem5;
-    for (const SymbolRow& row : kSymbols)
-        if (row.qt_key == qt_key) return layout == KeyboardLayout::Japanese ? row.japanese : row.us;
-    return 0;
+    // The other keys Qt names by their character: Qt::Key_A is 'A', Qt::Key_Colon ':'.
+    return CharacterKey(static_cast<char32_t>(qt_key), layout, native_scan_code == kJapaneseRoKey);
 }
 
 }  // namespace tomaro::platform::qt

@@ -5,11 +5,9 @@
 
 #include <cstdint>
 
-namespace tomaro::platform::qt {
+#include "platform/layout_keys.hpp"
 
-// The two layouts whose punctuation keys the key map knows. They differ in which key carries
-// ";", "=" and the shifted digits.
-enum class KeyboardLayout { Us, Japanese };
+namespace tomaro::platform::qt {
 
 // qt_key: the Qt::Key of the press; keypad: it came from the numeric keypad;
 // native_scan_code: the X keycode (evdev code + 8), 0 where the platform gives none.

@@ -84,46 +84,21 @@ var TomaroHost = (() => {
     if (e.code === 'IntlRo') japanese = true;
   }
 
-  const NAMED = {
-    Backspace: 0x08, Tab: 0x09, Clear: 0x0C, Enter: 0x0D, Shift: 0x10, Control: 0x11,
-    Pause: 0x13, CapsLock: 0x14, Escape: 0x1B, ' ': 0x20, PageUp: 0x21, PageDown: 0x22,
-    End: 0x23, Home: 0x24, ArrowLeft: 0x25, ArrowUp: 0x26, ArrowRight: 0x27, ArrowDown: 0x28,
-    PrintScreen: 0x2C, Insert: 0x2D, Delete: 0x2E, ContextMenu: 0x5D, NumLock: 0x90,
-    ScrollLock: 0x91,
-  };
-  const KEYPAD = {'*': 0x6A, '+': 0x6B, '-': 0x6D, '.': 0x6E, ',': 0x6E, '/': 0x6F};
-  // A character's key where the layouts differ: [US, Japanese].
-  const SYMBOLS = {
-    '.': [0xBE, 0xBE], '>': [0xBE, 0xBE], ',': [0xBC, 0xBC], '<': [0xBC, 0xBC],
-    '/': [0xBF, 0xBF], '?': [0xBF, 0xBF], '-': [0xBD, 0xBD], '+': [0xBB, 0xBB],
-    ':': [0xBA, 0xBA], '*': [0xBA, 0xBA], ';': [0xBA, 0xBB], '=': [0xBB, 0xBD],
-    '_': [0xBD, 0xE2], '[': [0xDB, 0xDB], '{': [0xDB, 0xDB], ']': [0xDD, 0xDD],
-    '}': [0xDD, 0xDD], '|': [0xDC, 0xDC], '`': [0xC0, 0xC0], '~': [0xC0, 0xDE],
-    '!': [0x31, 0x31], '@': [0x32, 0xC0], '"': [0xDE, 0x32], '#': [0x33, 0x33],
-    '$': [0x34, 0x34], '%': [0x35, 0x35], '^': [0x36, 0xDE], '&': [0x37, 0x36],
-    "'": [0xDE, 0x37], '(': [0x39, 0x38], ')': [0x30, 0x39],
-  };
-
-  // The Windows virtual-key code the key would give on this layout, or 0.
+  // The Windows virtual-key code the key would give on this layout, or 0 (web_keys.cpp). The
+  // program is usually waiting in a dialog's loop: the export is called directly, below the
+  // waiting frames' stack, with its texts in memory of their own (ccall would take a call
+  // made during the wait for the start of another wait).
   function virtualKey(e) {
     const key = e.key;
     const code = e.code || '';
-    if (code.startsWith('Numpad')) {
-      if (/^[0-9]$/.test(key)) return 0x60 + Number(key);
-      if (key in KEYPAD) return KEYPAD[key];
-      // Keypad Enter, and the keypad's navigation keys with Num Lock off, are named keys.
-    } else if (/^Digit[0-9]$/.test(code)) {
-      return 0x30 + Number(code[5]);  // whatever Shift makes of a main-row digit key
-    }
-    if (/^[a-zA-Z]$/.test(key)) return key.toUpperCase().charCodeAt(0);
-    if (/^[0-9]$/.test(key)) return 0x30 + Number(key);
-    const fn = /^F([0-9]{1,2})$/.exec(key);
-    if (fn && Number(fn[1]) >= 1 && Number(fn[1]) <= 24) return 0x70 + Number(fn[1]) - 1;
-    if (key in NAMED) return NAMED[key];
-    if (key === '\\') return japanese && code === 'IntlRo' ? 0xE2 : 0xDC;
-    if (key in SYMBOLS) return SYMBOLS[key][japanese ? 1 : 0];
-    if (/^Key[A-Z]$/.test(code)) return code.charCodeAt(3);  // a letter key typing kana
-    return 0;
+    const keySize = lengthBytesUTF8(key) + 1;
+    const size = keySize + lengthBytesUTF8(code) + 1;
+    const at = _malloc(size);
+    stringToUTF8(key, at, keySize);
+    stringToUTF8(code, at + keySize, size - keySize);
+    const vk = _tomaro_virtual_key(at, at + keySize, japanese ? 1 : 0);
+    _free(at);
+    return vk;
   }
 
   function onKeyDown(e) {

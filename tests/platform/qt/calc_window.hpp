@@ -30,8 +30,8 @@
 
 namespace tomaro::qt_testing {
 
+using platform::KeyboardLayout;
 using platform::qt::DisplayWidget;
-using platform::qt::KeyboardLayout;
 using platform::qt::QtDialogWindow;
 using platform::qt::QtPlatform;
 
